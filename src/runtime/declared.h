@@ -1,0 +1,66 @@
+// A platform function declared by library name and entry point and bound on its first call, as
+// every object of the program declares what it calls. It is also the test seam: Replace() puts a
+// fake in its place for one scope.
+#pragma once
+
+#include <functional>
+#include <utility>
+
+#if defined(_WIN32) && !defined(_WIN64)
+#define VORNACLE_API __stdcall
+#else
+#define VORNACLE_API
+#endif
+
+namespace vornacle {
+
+// Loads the library and finds the entry point; raises failure 53 for a library that cannot be
+// loaded and 453 for a missing entry point. Natively on Linux nothing can be bound.
+void* BindEntry(const char* library, const char* entry);
+
+template <typename Signature>
+class Declared;
+
+template <typename R, typename... Args>
+class Declared<R(Args...)> {
+ public:
+  using Pointer = R(VORNACLE_API*)(Args...);
+  using Fake = std::function<R(Args...)>;
+
+  constexpr Declared(const char* library, const char* entry) : library_(library), entry_(entry) {}
+  Declared(const Declared&) = delete;
+  Declared& operator=(const Declared&) = delete;
+
+  R operator()(Args... args) {
+    if (fake_) return fake_(args...);
+    if (bound_ == nullptr) bound_ = reinterpret_cast<Pointer>(BindEntry(library_, entry_));
+    return bound_(args...);
+  }
+
+  // Restores whatever stood before it when it goes out of scope, so replacements may nest.
+  class [[nodiscard]] Replacement {
+   public:
+    Replacement(Declared& declared, Fake fake)
+        : declared_(declared), previous_(std::exchange(declared.fake_, std::move(fake))) {}
+    ~Replacement() { declared_.fake_ = std::move(previous_); }
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
+
+   private:
+    Declared& declared_;
+    Fake previous_;
+  };
+
+  Replacement Replace(Fake fake) { return Replacement(*this, std::move(fake)); }
+
+  const char* library() const { return library_; }
+  const char* entry() const { return entry_; }
+
+ private:
+  const char* library_;
+  const char* entry_;
+  Pointer bound_ = nullptr;
+  Fake fake_;
+};
+
+}  // namespace vornacle
