@@ -1,0 +1,100 @@
+// The main window's layout table and its Click handlers.
+#include "main_window/Form1.h"
+
+#include <array>
+
+#include "resolve/clsResolve.h"
+#include "resources/resource.h"
+#include "runtime/msgbox.h"
+#include "runtime/sendkeys.h"
+
+namespace vornacle {
+
+namespace {
+
+using forms::ControlKind;
+
+constexpr std::array kControls{
+    forms::ControlSpec{Form1::kLabel1, ControlKind::Label, "IP Address:", 120, 120, 2295, 375},
+    forms::ControlSpec{Form1::kText1, ControlKind::TextBox, "", 960, 120, 2895, 285},
+    forms::ControlSpec{Form1::kText2, ControlKind::TextBox, "", 960, 1080, 2895, 285},
+    forms::ControlSpec{Form1::kCommand1, ControlKind::Button, "Get &IP Address", 960, 480, 1335, 495,
+                       IDI_GLYPH_IP},
+    forms::ControlSpec{Form1::kCommand2, ControlKind::Button, "Get &Hostname", 2520, 480, 1335, 495,
+                       IDI_GLYPH_HOSTNAME},
+    forms::ControlSpec{Form1::kLabel2, ControlKind::Label, "Hostname:", 120, 1080, 1575, 255},
+    forms::ControlSpec{Form1::kCommand3, ControlKind::Button, "E&xit", 2760, 1560, 1095, 375},
+    forms::ControlSpec{Form1::kCommand4, ControlKind::Button, "&About", 360, 1560, 1095, 375},
+    forms::ControlSpec{Form1::kCommand5, ControlKind::Button, "A&dd to hosts", 1560, 1560, 1095, 375},
+};
+
+constexpr forms::FormSpec kForm{"Vornacle", 4035, 2115, forms::StartPosition::CentreScreen, true,
+                                IDI_VORNACLE, kControls};
+
+constexpr char kLookupFailed[] = "Error! Make sure you are connected to the net and are entering valid info!";
+
+}  // namespace
+
+void Form1::Load() {
+  if (IsLoaded()) return;
+  // The menu "file" is hidden, so it is never attached as a menu bar; its item's shortcut stays.
+  menu_.reset(CreateMenu());
+  HMENU file = CreatePopupMenu();
+  AppendMenuA(file, MF_STRING, kMenuTy, "tyt\tCtrl+C");
+  AppendMenuA(menu_.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(file), "file");
+  ACCEL copy{FCONTROL | FVIRTKEY, 'C', kMenuTy};
+  accelerators_.reset(CreateAcceleratorTableA(&copy, 1));
+  forms::Form::Load(kForm);
+}
+
+void Form1::Show() {
+  Load();
+  ShowWindowNow();
+  SetFocus(Control(kText1));
+}
+
+void Form1::Click(int id) {
+  switch (id) {
+    case kCommand1: return Command1_Click();
+    case kCommand2: return Command2_Click();
+    case kCommand3: return Command3_Click();
+    case kCommand4: return Command4_Click();
+    case kCommand5: return Command5_Click();
+    case kMenuTy: return ty_Click();
+  }
+}
+
+void Form1::Command1_Click() {
+  try {
+    clsResolve resolver;
+    const std::string address = resolver.GetIPFromHostName(Text(kText2));
+    SetText(kText1, address);
+  } catch (...) {
+    MsgBox(kLookupFailed);
+  }
+}
+
+void Form1::Command2_Click() {
+  try {
+    clsResolve resolver;
+    const std::string name = resolver.GetHostNameFromIP(Text(kText1));
+    SetText(kText2, name);
+  } catch (...) {
+    MsgBox(kLookupFailed);
+  }
+}
+
+void Form1::Command3_Click() {
+  Unload();
+  forms::EndProgram();
+}
+
+void Form1::Command4_Click() {}
+
+void Form1::Command5_Click() {}
+
+void Form1::ty_Click() { SendKeys("^C"); }
+
+std::string Form1::GetWinPath() { return {}; }
+
+}  // namespace vornacle

@@ -1,0 +1,125 @@
+#!/usr/bin/env python3
+"""Makes the program's small images from the pixel drawings below, so they can be made again.
+
+Writes, beside this script: the window icon as a raw icon image (icon30001.bin) and its icon group
+(icongroup1.bin), for resources with fixed ids, and the two button glyphs as .ico files. Each image
+is 16 x 16 pixels, 256 colours, with a transparency mask ('.' is transparent).
+"""
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+PALETTE = {  # character: (red, green, blue)
+    "k": (0x30, 0x30, 0x30),  # dark frame
+    "g": (0x90, 0x98, 0xA0),  # steel
+    "G": (0xC8, 0xD0, 0xD8),  # steel highlight
+    "c": (0xB8, 0xE8, 0xFF),  # glass
+    "w": (0x8B, 0x5A, 0x2B),  # wood
+    "W": (0xB0, 0x7A, 0x40),  # wood highlight
+    "b": (0x7E, 0xC8, 0xF0),  # light blue
+    "B": (0x4A, 0xA0, 0xE0),  # light blue, shade
+    "l": (0xE0, 0xF4, 0xFF),  # light blue, light
+}
+
+ICON = [  # a magnifying glass beside a hammer
+    "...........ggggk",
+    "..kkkk.....gGGgk",
+    ".kccllk....ggggk",
+    "kcclcck.....Ww..",
+    "kclcccck....Ww..",
+    "kcccccck....Ww..",
+    "kcccccck....Ww..",
+    ".kcccck.....Ww..",
+    "..kkkkw.....Ww..",
+    "......ww....Ww..",
+    ".......ww...Ww..",
+    "........ww..Ww..",
+    ".........w..Ww..",
+    "............Ww..",
+    "............ww..",
+    "................",
+]
+
+GLYPH_IP = [  # a globe: an address on the net
+    "................",
+    ".....BBBBBB.....",
+    "...BBbllbbbBB...",
+    "..BbllbBbbbbbB..",
+    "..BbbbbBbbbbbB..",
+    ".BBBBBBBBBBBBBB.",
+    ".BbbbbbBbbbbbbB.",
+    ".BbbbbbBbbbbbbB.",
+    ".BbbbbbBbbbbbbB.",
+    ".BBBBBBBBBBBBBB.",
+    "..BbbbbBbbbbbB..",
+    "..BbbbbBbbbbbB..",
+    "...BBbbBbbbBB...",
+    ".....BBBBBB.....",
+    "................",
+    "................",
+]
+
+GLYPH_HOSTNAME = [  # a computer: the named host
+    "................",
+    ".BBBBBBBBBBBBBB.",
+    ".BllllllllllllB.",
+    ".BlbbbbbbbbbblB.",
+    ".BlbbbbbbbbbblB.",
+    ".BlbbbbbbbbbblB.",
+    ".BlbbbbbbbbbblB.",
+    ".BlbbbbbbbbbblB.",
+    ".BllllllllllllB.",
+    ".BBBBBBBBBBBBBB.",
+    "......BBBB......",
+    "......BbbB......",
+    "...BBBBBBBBBB...",
+    "...BllllllllB...",
+    "...BBBBBBBBBB...",
+    "................",
+]
+
+
+def icon_image(rows):
+    """A 16 x 16, 8-bit icon image: header, 256-entry palette, colour rows, mask rows (bottom-up)."""
+    chars = sorted(PALETTE)
+    index = {c: i + 1 for i, c in enumerate(chars)}  # entry 0 is black, under the mask
+    header = struct.pack("<IiiHHIIiiII", 40, 16, 32, 1, 8, 0, 16 * 16 + 16 * 4, 0, 0, 0, 0)
+    palette = bytearray(256 * 4)
+    for c, i in index.items():
+        r, g, b = PALETTE[c]
+        palette[4 * i:4 * i + 4] = bytes((b, g, r, 0))
+    colours = bytearray()
+    mask = bytearray()
+    for row in reversed(rows):
+        assert len(row) == 16
+        colours += bytes(0 if c == "." else index[c] for c in row)
+        bits = 0
+        for x, c in enumerate(row):
+            if c == ".":
+                bits |= 1 << (15 - x)
+        mask += struct.pack(">H", bits) + b"\0\0"
+    return header + bytes(palette) + bytes(colours) + bytes(mask)
+
+
+def ico_file(rows):
+    image = icon_image(rows)
+    return struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", 16, 16, 0, 0, 1, 8, len(image), 22) + image
+
+
+def icon_group(image, image_id):
+    return struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHIH", 16, 16, 0, 0, 1, 8, len(image), image_id)
+
+
+def write(name, data):
+    with open(os.path.join(HERE, name), "wb") as f:
+        f.write(data)
+
+
+if __name__ == "__main__":
+    image = icon_image(ICON)
+    write("icon30001.bin", image)
+    write("icongroup1.bin", icon_group(image, 30001))
+    write("vornacle.ico", ico_file(ICON))  # the same icon as a file, for viewing
+    write("glyph_ip.ico", ico_file(GLYPH_IP))
+    write("glyph_hostname.ico", ico_file(GLYPH_HOSTNAME))

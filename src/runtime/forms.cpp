@@ -1,0 +1,390 @@
+// Windows are created from their tables at the window's real DPI and re-laid out when it changes.
+// The window procedure never lets an exception out: Click handlers run behind the one report.
+#include "runtime/forms.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "runtime/msgbox.h"
+
+namespace vornacle::forms {
+
+namespace {
+
+constexpr char kWindowClass[] = "VornacleForm";
+
+struct ProgramState {
+  std::vector<Form*> loaded;
+  bool ended = false;
+};
+ProgramState program;
+
+// Newer user32 functions, looked up once so that the program still starts on systems without them.
+template <typename Fn>
+Fn User32(const char* name) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
+
+UINT SystemDpi() {
+  static const auto get_dpi_for_system = User32<UINT(WINAPI*)()>("GetDpiForSystem");
+  if (get_dpi_for_system != nullptr) return get_dpi_for_system();
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return static_cast<UINT>(dpi);
+}
+
+UINT WindowDpi(HWND hwnd) {
+  static const auto get_dpi_for_window = User32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+  const UINT dpi = get_dpi_for_window != nullptr ? get_dpi_for_window(hwnd) : 0;
+  return dpi != 0 ? dpi : SystemDpi();
+}
+
+// The platform's message font at the given DPI: what a control shows when nobody sets a font.
+HFONT CreateDefaultFont(UINT dpi) {
+  static const auto spi_for_dpi =
+      User32<BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT)>("SystemParametersInfoForDpi");
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (spi_for_dpi != nullptr && spi_for_dpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+  }
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi),
+                                          static_cast<int>(SystemDpi()));
+  return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+RECT OuterRect(int client_width, int client_height, DWORD style, DWORD ex_style, UINT dpi) {
+  static const auto adjust_for_dpi =
+      User32<BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+  RECT rect{0, 0, client_width, client_height};
+  if (adjust_for_dpi == nullptr || !adjust_for_dpi(&rect, style, FALSE, ex_style, dpi)) {
+    AdjustWindowRectEx(&rect, style, FALSE, ex_style);
+  }
+  return rect;
+}
+
+void RegisterFormClass(WNDPROC window_proc) {
+  static const bool registered = [window_proc] {
+    WNDCLASSEXA window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = window_proc;
+    window_class.hInstance = GetModuleHandleA(nullptr);
+    window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    window_class.lpszClassName = kWindowClass;
+    return RegisterClassExA(&window_class) != 0;
+  }();
+  (void)registered;
+}
+
+bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+
+void DispatchOne(MSG& msg) {
+  // Copies: a form may unload while the message is handled.
+  const std::vector<Form*> forms = program.loaded;
+  for (Form* form : forms) {
+    if (form->PreTranslate(msg)) return;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+}  // namespace
+
+int TwipsToPixels(int twips, UINT dpi) {
+  return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
+}
+
+Form::~Form() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+std::string Form::Text(int id) const {
+  HWND control = Control(id);
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void Form::SetText(int id, const std::string& text) {
+  if (!SetWindowTextA(Control(id), text.c_str())) {
+    throw RuntimeFailure{kErrOutOfMemory, "Out of memory"};
+  }
+}
+
+void Form::Unload() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+bool Form::PreTranslate(MSG& msg) {
+  if (hwnd_ == nullptr || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+  const bool own_keystroke = IsKeyboardMessage(msg.message) && GetMessageExtraInfo() == kOwnKeystrokeTag;
+  if (!own_keystroke && Accelerators() != nullptr && TranslateAcceleratorA(hwnd_, Accelerators(), &msg)) {
+    return true;
+  }
+  return IsDialogMessageA(hwnd_, &msg);
+}
+
+void Form::Load(const FormSpec& spec, HWND owner) {
+  if (hwnd_ != nullptr) return;
+  RegisterFormClass(&Form::WindowProc);
+  spec_ = spec;
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  const DWORD ex_style = spec.in_taskbar ? WS_EX_APPWINDOW : 0;
+  CreateWindowExA(ex_style, kWindowClass, spec.caption, style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner,
+                  nullptr, GetModuleHandleA(nullptr), this);
+  if (hwnd_ == nullptr) throw RuntimeFailure{kErrOutOfMemory, "Out of memory"};
+
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  for (const ControlSpec& control : spec.controls) {
+    HWND child = nullptr;
+    switch (control.kind) {
+      case ControlKind::Label:
+        continue;  // painted by the form
+      case ControlKind::TextBox:
+        child = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", control.caption,
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        // No length limit beyond the control's own maximum.
+        if (child != nullptr) SendMessageA(child, EM_LIMITTEXT, 0, 0);
+        break;
+      case ControlKind::Button:
+        child = CreateWindowExA(0, "BUTTON", control.caption,
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0, 0, 0, 0,
+                                hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
+                                nullptr);
+        break;
+    }
+    if (child == nullptr) {
+      DestroyWindow(hwnd_);
+      throw RuntimeFailure{kErrOutOfMemory, "Out of memory"};
+    }
+  }
+
+  if (spec.icon != 0) {
+    const int small_size = GetSystemMetrics(SM_CXSMICON);
+    const int big_size = GetSystemMetrics(SM_CXICON);
+    icon_small_.reset(static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(spec.icon), IMAGE_ICON, small_size, small_size, 0)));
+    icon_big_.reset(static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(spec.icon), IMAGE_ICON, big_size, big_size, 0)));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_small_.get()));
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_big_.get()));
+  }
+
+  ApplyDpi(WindowDpi(hwnd_));
+
+  RECT window;
+  GetWindowRect(hwnd_, &window);
+  if (spec.position == StartPosition::CentreScreen) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& screen = monitor.rcMonitor;
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    SetWindowPos(hwnd_, nullptr, screen.left + (screen.right - screen.left - width) / 2,
+                 screen.top + (screen.bottom - screen.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void Form::ShowWindowNow() {
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd_);
+  OnFirstShow();
+}
+
+void Form::ApplyDpi(UINT dpi) {
+  dpi_ = dpi;
+  font_.reset(CreateDefaultFont(dpi));
+  glyphs_.clear();
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  for (const ControlSpec& control : spec_.controls) {
+    if (control.kind == ControlKind::Label) continue;
+    HWND child = Control(control.id);
+    const RECT rect = ControlRect(control);
+    SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    if (control.glyph != 0) {
+      const int size = MulDiv(16, static_cast<int>(dpi), kBaseDpi);
+      UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
+      UniqueIcon glyph(static_cast<HICON>(
+          LoadImageA(instance, MAKEINTRESOURCEA(control.glyph), IMAGE_ICON, size, size, 0)));
+      ImageList_AddIcon(list.get(), glyph.get());
+      BUTTON_IMAGELIST image{list.get(), RECT{0, 2, 0, 0}, BUTTON_IMAGELIST_ALIGN_TOP};
+      SendMessageA(child, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&image));
+      glyphs_.push_back(std::move(list));
+    }
+  }
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
+  const DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));
+  const RECT outer = OuterRect(TwipsToPixels(spec_.client_width, dpi), TwipsToPixels(spec_.client_height, dpi),
+                               style, ex_style, dpi);
+  SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+RECT Form::ControlRect(const ControlSpec& control) const {
+  const int left = TwipsToPixels(control.left, dpi_);
+  const int top = TwipsToPixels(control.top, dpi_);
+  return RECT{left, top, left + TwipsToPixels(control.width, dpi_), top + TwipsToPixels(control.height, dpi_)};
+}
+
+const ControlSpec* Form::Find(int id) const {
+  for (const ControlSpec& control : spec_.controls) {
+    if (control.id == id) return &control;
+  }
+  return nullptr;
+}
+
+int Form::LabelAt(POINT point) const {
+  for (const ControlSpec& control : spec_.controls) {
+    const RECT rect = ControlRect(control);
+    if (control.kind == ControlKind::Label && PtInRect(&rect, point)) return control.id;
+  }
+  return 0;
+}
+
+void Form::PaintLabels(HDC dc) {
+  const HGDIOBJ previous_font = SelectObject(dc, font_.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  for (const ControlSpec& control : spec_.controls) {
+    if (control.kind != ControlKind::Label) continue;
+    RECT rect = ControlRect(control);
+    DrawTextA(dc, control.caption, -1, &rect, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  }
+  SelectObject(dc, previous_font);
+}
+
+void Form::RunClick(int id) noexcept {
+  try {
+    Click(id);
+  } catch (...) {
+    try {
+      ReportUnhandledFailure(CurrentFailure());
+    } catch (...) {
+      // Nothing is left that could tell the user; the program goes on.
+    }
+  }
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    form->hwnd_ = hwnd;
+    program.loaded.push_back(form);
+  }
+  if (form == nullptr) return DefWindowProcA(hwnd, message, wparam, lparam);
+  try {
+    return form->Handle(message, wparam, lparam);
+  } catch (...) {
+    return DefWindowProcA(hwnd, message, wparam, lparam);
+  }
+}
+
+LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const int code = HIWORD(wparam);
+      // Button clicks, menu items, accelerators (code 1), and Esc/Enter from the dialog manager.
+      if (code == BN_CLICKED || code == 1) RunClick(LOWORD(wparam));
+      return 0;
+    }
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd_, &paint);
+      PaintBackground(dc);
+      PaintLabels(dc);
+      EndPaint(hwnd_, &paint);
+      return 0;
+    }
+    case WM_SETCURSOR: {
+      if (reinterpret_cast<HWND>(wparam) == hwnd_ && LOWORD(lparam) == HTCLIENT) {
+        POINT point;
+        GetCursorPos(&point);
+        ScreenToClient(hwnd_, &point);
+        if (HCURSOR cursor = LabelCursor(LabelAt(point)); cursor != nullptr) {
+          SetCursor(cursor);
+          return TRUE;
+        }
+      }
+      break;
+    }
+    case WM_LBUTTONDOWN:
+      pressed_label_ = LabelAt(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+      return 0;
+    case WM_LBUTTONUP: {
+      const int label = LabelAt(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+      const bool clicked = label != 0 && label == pressed_label_;
+      pressed_label_ = 0;
+      if (clicked) RunClick(label);
+      return 0;
+    }
+    case WM_DPICHANGED: {
+      ApplyDpi(HIWORD(wparam));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_NCDESTROY: {
+      const LRESULT result = DefWindowProcA(hwnd_, message, wparam, lparam);
+      SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      glyphs_.clear();
+      icon_small_.reset();
+      icon_big_.reset();
+      font_.reset();
+      std::erase(program.loaded, this);
+      // The program ends when no window of it remains loaded.
+      if (program.loaded.empty()) {
+        program.ended = true;
+        PostQuitMessage(0);
+      }
+      return result;
+    }
+  }
+  return DefWindowProcA(hwnd_, message, wparam, lparam);
+}
+
+void ReportUnhandledFailure(const RuntimeFailure& failure) {
+  MsgBox("Run-time error '" + std::to_string(failure.number) + "':\n\n" + failure.description, kMsgCritical);
+}
+
+int RunMessageLoop() {
+  MSG msg;
+  while (!program.ended && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
+  return 0;
+}
+
+void DoEvents() {
+  MSG msg;
+  while (!program.ended && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) break;
+    DispatchOne(msg);
+  }
+}
+
+void EndProgram() {
+  program.ended = true;
+  PostQuitMessage(0);
+}
+
+bool ProgramEnded() { return program.ended; }
+
+void ResetProgram() {
+  program.ended = false;
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
+}  // namespace vornacle::forms

@@ -1,0 +1,112 @@
+// The windows of the program: a form is created from a table of controls laid out in twips, its
+// labels are painted by the form itself, and every click reaches one virtual handler.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "runtime/failure.h"
+#include "runtime/handles.h"
+
+namespace vornacle::forms {
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr UINT kBaseDpi = 96;
+
+int TwipsToPixels(int twips, UINT dpi);
+
+enum class ControlKind { Label, TextBox, Button };
+
+struct ControlSpec {
+  int id;
+  ControlKind kind;
+  const char* caption;
+  int left, top, width, height;  // twips, from the top-left corner of the client area
+  int glyph = 0;                 // icon resource drawn above a button's caption, or 0
+};
+
+enum class StartPosition { CentreScreen, Default };
+
+struct FormSpec {
+  const char* caption;
+  int client_width, client_height;  // twips
+  StartPosition position;
+  bool in_taskbar;
+  int icon;  // icon group resource
+  std::span<const ControlSpec> controls;
+};
+
+class Form {
+ public:
+  Form() = default;
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  bool IsLoaded() const { return hwnd_ != nullptr; }
+  HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+  std::string Text(int id) const;
+  void SetText(int id, const std::string& text);
+
+  // Destroys the window; the object stays and can load it again.
+  void Unload();
+
+  // Messages for this form's keyboard handling, for the message loop.
+  bool PreTranslate(MSG& msg);
+
+ protected:
+  void Load(const FormSpec& spec, HWND owner = nullptr);
+  void ShowWindowNow();
+
+  // Runs the Click handler of a control or menu item. Failures that leave it are reported once.
+  virtual void Click(int id) = 0;
+  virtual HACCEL Accelerators() const { return nullptr; }
+  // For forms that draw beneath their labels or set a cursor of their own.
+  virtual void PaintBackground(HDC) {}
+  virtual HCURSOR LabelCursor(int /*id*/) const { return nullptr; }
+  virtual void OnFirstShow() {}
+
+  // The label under a client point, or 0.
+  int LabelAt(POINT client_point) const;
+  RECT ControlRect(const ControlSpec& control) const;
+  UINT dpi() const { return dpi_; }
+  HFONT font() const { return font_.get(); }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void ApplyDpi(UINT dpi);
+  void PaintLabels(HDC dc);
+  void RunClick(int id) noexcept;
+  const ControlSpec* Find(int id) const;
+
+  HWND hwnd_ = nullptr;
+  FormSpec spec_{};
+  UINT dpi_ = kBaseDpi;
+  UniqueFont font_;
+  UniqueIcon icon_small_, icon_big_;
+  std::vector<UniqueImageList> glyphs_;
+  int pressed_label_ = 0;
+};
+
+// The one report of a failure that leaves a Click handler without an error guard.
+void ReportUnhandledFailure(const RuntimeFailure& failure);
+
+// Waits for and handles events until the program ends; returns its exit code.
+int RunMessageLoop();
+// Handles what is waiting in the queue and returns, for tests that drive forms in-process.
+void DoEvents();
+// Ends the program at once: the message loop stops without handling anything more.
+void EndProgram();
+bool ProgramEnded();
+// For tests: a new program run in the same process.
+void ResetProgram();
+
+// Keystrokes the program sends itself carry this tag, so that they never trigger a shortcut again.
+inline constexpr ULONG_PTR kOwnKeystrokeTag = 0x564F524E;  // "VORN"
+
+}  // namespace vornacle::forms

@@ -1,0 +1,12 @@
+// Keystrokes typed on the user's behalf into the window that has the keyboard focus.
+#pragma once
+
+#include <string_view>
+
+namespace vornacle {
+
+// Sends a key sequence in the "^C" notation: a caret holds Ctrl down while the next character is
+// typed. Returns at once, before the keystroke is handled. Other notations raise failure 5.
+void SendKeys(std::string_view keys);
+
+}  // namespace vornacle

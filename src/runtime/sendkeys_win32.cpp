@@ -1,0 +1,37 @@
+// The keystrokes carry the program's own tag, so the message loop can keep them from triggering the
+// very shortcut that sent them: one press, one keystroke.
+#include <windows.h>
+
+#include <array>
+#include <cctype>
+
+#include "runtime/failure.h"
+#include "runtime/forms.h"
+#include "runtime/sendkeys.h"
+
+namespace vornacle {
+
+namespace {
+INPUT Key(WORD virtual_key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtual_key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  input.ki.dwExtraInfo = forms::kOwnKeystrokeTag;
+  return input;
+}
+}  // namespace
+
+void SendKeys(std::string_view keys) {
+  if (keys.size() != 2 || keys[0] != '^' || !std::isalpha(static_cast<unsigned char>(keys[1]))) {
+    throw RuntimeFailure{kErrInvalidCall, "Invalid procedure call or argument"};
+  }
+  const WORD letter = static_cast<WORD>(std::toupper(static_cast<unsigned char>(keys[1])));
+  std::array<INPUT, 4> inputs{Key(VK_CONTROL, false), Key(letter, false), Key(letter, true),
+                              Key(VK_CONTROL, true)};
+  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) {
+    throw RuntimeFailure{kErrInvalidCall, "Invalid procedure call or argument"};
+  }
+}
+
+}  // namespace vornacle
