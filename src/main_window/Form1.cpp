@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "main_window/hosts_entry.h"
+#include "main_window/hosts_file_win32.h"
 #include "resolve/clsResolve.h"
 #include "resources/resource.h"
 #include "runtime/msgbox.h"
@@ -28,9 +30,10 @@ constexpr std::array kControls{
     forms::ControlSpec{Form1::kCommand5, ControlKind::Button, "A&dd to hosts", 1560, 1560, 1095, 375},
 };
 
-constexpr forms::FormSpec kForm{"Vornacle", 4035, 2115, forms::StartPosition::CentreScreen, true,
-                                IDI_VORNACLE, kControls};
+constexpr forms::FormSpec kForm{"Vornacle", 4035,         2115,     forms::StartPosition::CentreScreen,
+                                true,       IDI_VORNACLE, kControls};
 
+constexpr char kEnterFirst[] = "You must enter the information first!";
 constexpr char kLookupFailed[] = "Error! Make sure you are connected to the net and are entering valid info!";
 
 }  // namespace
@@ -55,12 +58,18 @@ void Form1::Show() {
 
 void Form1::Click(int id) {
   switch (id) {
-    case kCommand1: return Command1_Click();
-    case kCommand2: return Command2_Click();
-    case kCommand3: return Command3_Click();
-    case kCommand4: return Command4_Click();
-    case kCommand5: return Command5_Click();
-    case kMenuTy: return ty_Click();
+    case kCommand1:
+      return Command1_Click();
+    case kCommand2:
+      return Command2_Click();
+    case kCommand3:
+      return Command3_Click();
+    case kCommand4:
+      return Command4_Click();
+    case kCommand5:
+      return Command5_Click();
+    case kMenuTy:
+      return ty_Click();
   }
 }
 
@@ -91,10 +100,22 @@ void Form1::Command3_Click() {
 
 void Form1::Command4_Click() {}
 
-void Form1::Command5_Click() {}
+void Form1::Command5_Click() {
+  const std::string address = Text(kText1);
+  if (address.empty()) return MsgBox(kEnterFirst);
+  const std::string name = Text(kText2);
+  if (name.empty()) return MsgBox(kEnterFirst);
+  try {
+    AppendHostsEntry(GetWinPath() + kHostsFileBelowWindows, address, name);
+    MsgBox("The IP address has been added to your hosts file!", kMsgInformation);
+  } catch (...) {
+    const RuntimeFailure failure = CurrentFailure();
+    MsgBox("Error! Error # " + std::to_string(failure.number) + ":  " + failure.description);
+  }
+}
 
 void Form1::ty_Click() { SendKeys("^C"); }
 
-std::string Form1::GetWinPath() { return {}; }
+std::string Form1::GetWinPath() { return WindowsDirectory(); }
 
 }  // namespace vornacle

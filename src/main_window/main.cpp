@@ -1,5 +1,6 @@
 // The main window is the startup object: the program shows it and then handles events until it ends.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "main_window/Form1.h"

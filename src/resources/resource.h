@@ -1,7 +1,7 @@
 /* Resource ids shared by vornacle.rc and the code. */
 #pragma once
 
-#define IDI_VORNACLE 1          /* the icon group of the program and of both windows */
+#define IDI_VORNACLE 1           /* the icon group of the program and of both windows */
 #define IDI_VORNACLE_IMAGE 30001 /* its one 16 x 16 image */
 #define IDI_GLYPH_IP 101
 #define IDI_GLYPH_HOSTNAME 102

@@ -50,8 +50,8 @@ HFONT CreateDefaultFont(UINT dpi) {
     return CreateFontIndirectW(&metrics.lfMessageFont);
   }
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi),
-                                          static_cast<int>(SystemDpi()));
+  metrics.lfMessageFont.lfHeight =
+      MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), static_cast<int>(SystemDpi()));
   return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
@@ -93,9 +93,7 @@ void DispatchOne(MSG& msg) {
 
 }  // namespace
 
-int TwipsToPixels(int twips, UINT dpi) {
-  return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
-}
+int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); }
 
 Form::~Form() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
@@ -144,17 +142,17 @@ void Form::Load(const FormSpec& spec, HWND owner) {
       case ControlKind::Label:
         continue;  // painted by the form
       case ControlKind::TextBox:
-        child = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", control.caption,
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        child =
+            CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", control.caption,
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         // No length limit beyond the control's own maximum.
         if (child != nullptr) SendMessageA(child, EM_LIMITTEXT, 0, 0);
         break;
       case ControlKind::Button:
-        child = CreateWindowExA(0, "BUTTON", control.caption,
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0, 0, 0, 0,
-                                hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
-                                nullptr);
+        child = CreateWindowExA(
+            0, "BUTTON", control.caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE,
+            0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         break;
     }
     if (child == nullptr) {
@@ -222,8 +220,8 @@ void Form::ApplyDpi(UINT dpi) {
   }
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
   const DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));
-  const RECT outer = OuterRect(TwipsToPixels(spec_.client_width, dpi), TwipsToPixels(spec_.client_height, dpi),
-                               style, ex_style, dpi);
+  const RECT outer = OuterRect(TwipsToPixels(spec_.client_width, dpi),
+                               TwipsToPixels(spec_.client_height, dpi), style, ex_style, dpi);
   SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(hwnd_, nullptr, TRUE);
@@ -232,7 +230,8 @@ void Form::ApplyDpi(UINT dpi) {
 RECT Form::ControlRect(const ControlSpec& control) const {
   const int left = TwipsToPixels(control.left, dpi_);
   const int top = TwipsToPixels(control.top, dpi_);
-  return RECT{left, top, left + TwipsToPixels(control.width, dpi_), top + TwipsToPixels(control.height, dpi_)};
+  return RECT{left, top, left + TwipsToPixels(control.width, dpi_),
+              top + TwipsToPixels(control.height, dpi_)};
 }
 
 const ControlSpec* Form::Find(int id) const {
@@ -322,7 +321,8 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       pressed_label_ = LabelAt(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;
     case WM_LBUTTONUP: {
-      const int label = LabelAt(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+      const int label =
+          LabelAt(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       const bool clicked = label != 0 && label == pressed_label_;
       pressed_label_ = 0;
       if (clicked) RunClick(label);

@@ -1,7 +1,7 @@
 // The main window as a user meets it: frame, layout at 96 DPI, keyboard, Exit and the copy item.
 #include <gtest/gtest.h>
-
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "main_window/Form1.h"
@@ -111,7 +111,7 @@ TEST_F(MainWindow, FocusStartsInTheAddressBoxAndTabVisitsEveryControlInOrder) {
   ASSERT_TRUE(PumpUntil([&] { return form.Text(Form1::kText1) == "q"; }));
   EXPECT_EQ(form.Text(Form1::kText2), "");
 
-  const int cycle[] = {Form1::kText2, Form1::kCommand1, Form1::kCommand2, Form1::kCommand3,
+  const int cycle[] = {Form1::kText2,    Form1::kCommand1, Form1::kCommand2, Form1::kCommand3,
                        Form1::kCommand4, Form1::kCommand5, Form1::kText1};
   for (int id : cycle) {
     PressKey(VK_TAB);
@@ -213,9 +213,10 @@ TEST_F(MainWindow, ReverseLookupFailureUsesTheSameMessage) {
   auto failing = wsock32::inet_addr.Replace([](const char*) -> std::uint32_t { throw std::bad_alloc(); });
   MsgBoxCapture boxes;
   SendMessageA(Item(Form1::kCommand2), BM_CLICK, 0, 0);
-  EXPECT_EQ(boxes.shown(),
-            (std::vector<ShownBox>{
-                {"Error! Make sure you are connected to the net and are entering valid info!", 0, "Vornacle"}}));
+  EXPECT_EQ(
+      boxes.shown(),
+      (std::vector<ShownBox>{
+          {"Error! Make sure you are connected to the net and are entering valid info!", 0, "Vornacle"}}));
   EXPECT_EQ(form.Text(Form1::kText2), "kept");
 }
 
@@ -231,7 +232,9 @@ class FailingForm : public forms::Form {
   }
 
  protected:
-  void Click(int) override { throw RuntimeFailure{kErrEntryPointNotFound, "Can't find DLL entry point X in y"}; }
+  void Click(int) override {
+    throw RuntimeFailure{kErrEntryPointNotFound, "Can't find DLL entry point X in y"};
+  }
 };
 
 TEST(UnguardedFailure, IsReportedOnceWithTheCriticalIconAndTheProgramGoesOn) {

@@ -1,6 +1,5 @@
 // The program's resources as the system reads them: icon group, icon image and version record.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <string>
@@ -34,8 +33,9 @@ TEST(Resources, VersionRecordSaysMainExecutable100InUsEnglish) {
   auto query = [&](const char* key) {
     char* value = nullptr;
     UINT length = 0;
-    return VerQueryValueA(data.data(), key, reinterpret_cast<void**>(&value), &length) ? std::string(value)
-                                                                                       : std::string("<none>");
+    return VerQueryValueA(data.data(), key, reinterpret_cast<void**>(&value), &length)
+               ? std::string(value)
+               : std::string("<none>");
   };
   EXPECT_EQ(query("\\StringFileInfo\\040904B0\\FileDescription"), "Main Executable");
   EXPECT_EQ(query("\\StringFileInfo\\040904B0\\FileVersion"), "1.00");
@@ -49,8 +49,8 @@ TEST(Resources, VersionRecordSaysMainExecutable100InUsEnglish) {
   EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
 
   WORD* translation = nullptr;
-  ASSERT_TRUE(VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                             &length));
+  ASSERT_TRUE(VerQueryValueA(data.data(), "\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &length));
   EXPECT_EQ(translation[0], 0x0409);
   EXPECT_EQ(translation[1], 1200);
 }

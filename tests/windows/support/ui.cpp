@@ -102,11 +102,15 @@ void BoxWatcher::Watch() {
         reinterpret_cast<LPARAM>(&search));
     if (search.box != nullptr) {
       SeenBox box{WindowText(search.box), "", ""};
-      for (HWND child = GetWindow(search.box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      for (HWND child = GetWindow(search.box, GW_CHILD); child != nullptr;
+           child = GetWindow(child, GW_HWNDNEXT)) {
         if (ClassName(child) != "Static") continue;
         if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
           auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-          box.icon = icon == nullptr ? "" : icon == critical_ ? "critical" : icon == information_ ? "information" : "other";
+          box.icon = icon == nullptr        ? ""
+                     : icon == critical_    ? "critical"
+                     : icon == information_ ? "information"
+                                            : "other";
         } else if (box.text.empty()) {
           box.text = WindowText(child);
         }

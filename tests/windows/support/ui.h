@@ -12,7 +12,8 @@
 
 namespace vornacle::testing {
 
-// Handles events through the program's own loop until the condition holds or a generous bound passes; returns the condition.
+// Handles events through the program's own loop until the condition holds or a generous bound passes; returns
+// the condition.
 bool PumpUntil(const std::function<bool()>& done);
 void Pump();
 
