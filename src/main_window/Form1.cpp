@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "about/Form2.h"
 #include "main_window/hosts_entry.h"
 #include "main_window/hosts_file_win32.h"
 #include "resolve/clsResolve.h"
@@ -98,7 +99,7 @@ void Form1::Command3_Click() {
   forms::EndProgram();
 }
 
-void Form1::Command4_Click() {}
+void Form1::Command4_Click() { Form2::Shared().Show(); }
 
 void Form1::Command5_Click() {
   const std::string address = Text(kText1);

@@ -2,8 +2,9 @@
 """Makes the program's small images from the pixel drawings below, so they can be made again.
 
 Writes, beside this script: the window icon as a raw icon image (icon30001.bin) and its icon group
-(icongroup1.bin), for resources with fixed ids, and the two button glyphs as .ico files. Each image
-is 16 x 16 pixels, 256 colours, with a transparency mask ('.' is transparent).
+(icongroup1.bin), for resources with fixed ids, and the two button glyphs as .ico files, each
+16 x 16 pixels, 256 colours, with a transparency mask ('.' is transparent); and the About window's
+hand pointer, hand.cur, 32 x 32 pixels in black and white with a mask.
 """
 import os
 import struct
@@ -80,6 +81,49 @@ GLYPH_HOSTNAME = [  # a computer: the named host
 ]
 
 
+HAND = [  # a pointing hand; the tip of the index finger is the hot spot (5, 0)
+    "....kk",
+    "...kwwk",
+    "...kwwk",
+    "...kwwk",
+    "...kwwk",
+    "...kwwkkk",
+    "...kwwkwwkkk",
+    "...kwwkwwkwwkk",
+    "...kwwkwwkwwkwwk",
+    "kk.kwwwwwwwwkwwk",
+    "kwwkwwwwwwwwwwwk",
+    "kwwwwwwwwwwwwwwk",
+    ".kwwwwwwwwwwwwwk",
+    ".kwwwwwwwwwwwwwk",
+    "..kwwwwwwwwwwwwk",
+    "..kwwwwwwwwwwwk",
+    "...kwwwwwwwwwwk",
+    "...kwwwwwwwwwwk",
+    "....kwwwwwwwwk",
+    "....kwwwwwwwwk",
+    "....kkkkkkkkkk",
+]
+HAND_HOT_SPOT = (5, 0)
+
+
+def cursor_file(rows, hot_spot):
+    """A 32 x 32 two-colour cursor: black 'k', white 'w', transparent '.'."""
+    rows = [row.ljust(32, ".") for row in rows] + ["." * 32] * (32 - len(rows))
+    header = struct.pack("<IiiHHIIiiII", 40, 32, 64, 1, 1, 0, 32 * 4 * 2, 0, 0, 2, 0)
+    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    colours = bytearray()
+    mask = bytearray()
+    for row in reversed(rows):
+        white = sum(1 << (31 - x) for x, c in enumerate(row) if c == "w")
+        clear = sum(1 << (31 - x) for x, c in enumerate(row) if c == ".")
+        colours += struct.pack(">I", white)
+        mask += struct.pack(">I", clear)
+    image = header + palette + bytes(colours) + bytes(mask)
+    entry = struct.pack("<BBBBHHII", 32, 32, 2, 0, hot_spot[0], hot_spot[1], len(image), 22)
+    return struct.pack("<HHH", 0, 2, 1) + entry + image
+
+
 def icon_image(rows):
     """A 16 x 16, 8-bit icon image: header, 256-entry palette, colour rows, mask rows (bottom-up)."""
     chars = sorted(PALETTE)
@@ -123,3 +167,4 @@ if __name__ == "__main__":
     write("vornacle.ico", ico_file(ICON))  # the same icon as a file, for viewing
     write("glyph_ip.ico", ico_file(GLYPH_IP))
     write("glyph_hostname.ico", ico_file(GLYPH_HOSTNAME))
+    write("hand.cur", cursor_file(HAND, HAND_HOT_SPOT))

@@ -79,6 +79,12 @@ void RegisterFormClass(WNDPROC window_proc) {
   (void)registered;
 }
 
+HWND HiddenOwner() {
+  static HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr);
+  return owner;
+}
+
 bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
 void DispatchOne(MSG& msg) {
@@ -125,9 +131,10 @@ bool Form::PreTranslate(MSG& msg) {
   return IsDialogMessageA(hwnd_, &msg);
 }
 
-void Form::Load(const FormSpec& spec, HWND owner) {
+void Form::Load(const FormSpec& spec) {
   if (hwnd_ != nullptr) return;
   RegisterFormClass(&Form::WindowProc);
+  HWND owner = spec.in_taskbar ? nullptr : HiddenOwner();
   spec_ = spec;
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   const DWORD ex_style = spec.in_taskbar ? WS_EX_APPWINDOW : 0;
@@ -198,6 +205,11 @@ void Form::ShowWindowNow() {
 void Form::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
   font_.reset(CreateDefaultFont(dpi));
+  if (const LabelLook* look = spec_.label_look; look != nullptr) {
+    label_font_.reset(CreateFontA(-MulDiv(look->hundredths_of_a_point, static_cast<int>(dpi), 7200), 0, 0, 0,
+                                  look->weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, look->face));
+  }
   glyphs_.clear();
   HINSTANCE instance = GetModuleHandleA(nullptr);
   for (const ControlSpec& control : spec_.controls) {
@@ -250,9 +262,10 @@ int Form::LabelAt(POINT point) const {
 }
 
 void Form::PaintLabels(HDC dc) {
-  const HGDIOBJ previous_font = SelectObject(dc, font_.get());
+  const LabelLook* look = spec_.label_look;
+  const HGDIOBJ previous_font = SelectObject(dc, look != nullptr ? label_font_.get() : font_.get());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  SetTextColor(dc, look != nullptr ? look->colour : GetSysColor(COLOR_BTNTEXT));
   for (const ControlSpec& control : spec_.controls) {
     if (control.kind != ControlKind::Label) continue;
     RECT rect = ControlRect(control);
@@ -343,6 +356,7 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       icon_small_.reset();
       icon_big_.reset();
       font_.reset();
+      label_font_.reset();
       std::erase(program.loaded, this);
       // The program ends when no window of it remains loaded.
       if (program.loaded.empty()) {

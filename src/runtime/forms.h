@@ -30,6 +30,14 @@ struct ControlSpec {
 
 enum class StartPosition { CentreScreen, Default };
 
+// How a form's labels look when they do not use the window's default font and colours.
+struct LabelLook {
+  const char* face;
+  int hundredths_of_a_point;
+  int weight;
+  COLORREF colour;
+};
+
 struct FormSpec {
   const char* caption;
   int client_width, client_height;  // twips
@@ -37,6 +45,7 @@ struct FormSpec {
   bool in_taskbar;
   int icon;  // icon group resource
   std::span<const ControlSpec> controls;
+  const LabelLook* label_look = nullptr;
 };
 
 class Form {
@@ -59,7 +68,9 @@ class Form {
   bool PreTranslate(MSG& msg);
 
  protected:
-  void Load(const FormSpec& spec, HWND owner = nullptr);
+  // A form outside the taskbar is owned by a hidden window of the program's own, so that it
+  // neither gets a taskbar button nor follows another form when that one closes or minimises.
+  void Load(const FormSpec& spec);
   void ShowWindowNow();
 
   // Runs the Click handler of a control or menu item. Failures that leave it are reported once.
@@ -88,6 +99,7 @@ class Form {
   FormSpec spec_{};
   UINT dpi_ = kBaseDpi;
   UniqueFont font_;
+  UniqueFont label_font_;
   UniqueIcon icon_small_, icon_big_;
   std::vector<UniqueImageList> glyphs_;
   int pressed_label_ = 0;

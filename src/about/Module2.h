@@ -1,0 +1,32 @@
+// The two link procedures of the About window: the home page and a new mail message, by the shell.
+#pragma once
+
+#include <string>
+
+#include "runtime/declared.h"
+
+namespace vornacle {
+
+inline constexpr char kHomePage[] = "http://www.vornacle.test";
+inline constexpr char kMailAddress[] = "support@vornacle.test";
+inline constexpr char kMailTarget[] = "mailto:support@vornacle.test?subject=Vornacle";
+inline constexpr char kWebLinkFailed[] = "Error! You may not have a default web browser.  Manually go to ";
+inline constexpr char kMailLinkFailed[] = "Error! You may not have a default mail program.  Send mail manually to ";
+
+namespace shell32 {
+inline Declared<void*(void*, const char*, const char*, const char*, const char*, int)> ShellExecuteA{
+    "shell32.dll", "ShellExecuteA"};
+}
+
+namespace Module2 {
+
+// Each hands one request to the shell and ignores its answer; a failure while making the request is
+// shown in a message box, and only a failure while showing it leaves the procedure.
+void OpenHomePage();
+void OpenMailMessage();
+
+// The title of a link's failure message: "Error # <number>: <description>".
+std::string FailureTitle(long number, const std::string& description);
+
+}  // namespace Module2
+}  // namespace vornacle
