@@ -4,6 +4,7 @@
 #include <array>
 
 #include "about/Module2.h"
+#include "about/registry.h"
 #include "resources/resource.h"
 #include "runtime/msgbox.h"
 
@@ -20,10 +21,37 @@ constexpr std::array kControls{
     forms::ControlSpec{Form2::kCmdSysInfo, ControlKind::Button, "&System Info", 4680, 4080, 1095, 375},
 };
 
+constexpr char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr char kSharedToolsKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr char kToolFile[] = "\\MSINFO32.EXE";
+
+// An existing file that is neither hidden, nor a system file, nor a folder.
+bool IsOrdinaryFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+}
+
+// Starts the command line as a new process, shown normally; nothing waits for it.
+void StartProgram(const std::string& command_line) {
+  std::string mutable_line = command_line;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  if (command_line.empty() || !CreateProcessA(nullptr, mutable_line.data(), nullptr, nullptr, FALSE, 0,
+                                              nullptr, nullptr, &startup, &process)) {
+    throw RuntimeFailure{kErrFileNotFound, "File not found"};
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 constexpr forms::LabelLook kLinkLook{"MS Sans Serif", 975, FW_NORMAL, RGB(255, 255, 255)};
 
-constexpr forms::FormSpec kForm{"About Vornacle", 5985, 4485, forms::StartPosition::Default, false,
-                                IDI_VORNACLE, kControls, &kLinkLook};
+constexpr forms::FormSpec kForm{"About Vornacle", 5985,      4485,      forms::StartPosition::Default, false,
+                                IDI_VORNACLE,     kControls, &kLinkLook};
 
 }  // namespace
 
@@ -43,10 +71,14 @@ void Form2::Show() {
 
 void Form2::Click(int id) {
   switch (id) {
-    case kCommand1: return Command1_Click();
-    case kLabel1: return Label1_Click();
-    case kLabel2: return Label2_Click();
-    case kCmdSysInfo: return cmdsysinfo_Click();
+    case kCommand1:
+      return Command1_Click();
+    case kLabel1:
+      return Label1_Click();
+    case kLabel2:
+      return Label2_Click();
+    case kCmdSysInfo:
+      return cmdsysinfo_Click();
   }
 }
 
@@ -76,6 +108,27 @@ void Form2::Label2_Click() {
   }
 }
 
-void Form2::cmdsysinfo_Click() {}
+void Form2::cmdsysinfo_Click() { StartSysInfo(); }
+
+void Form2::StartSysInfo() {
+  try {
+    std::string path;
+    bool found = GetKeyValue(kHkeyLocalMachine, kMsinfoKey, "PATH", path);
+    if (!found && GetKeyValue(kHkeyLocalMachine, kSharedToolsKey, "MSINFO", path) &&
+        IsOrdinaryFile(path + kToolFile)) {
+      path += kToolFile;
+      found = true;
+    }
+    if (found) return StartProgram(path);
+  } catch (...) {
+    // Every failure on the way ends in the one message below.
+  }
+  MsgBox("System Information Is Unavailable At This Time");
+}
+
+bool Form2::GetKeyValue(std::int32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
+                        std::string& KeyVal) {
+  return vornacle::GetKeyValue(KeyRoot, KeyName, SubKeyRef, KeyVal);
+}
 
 }  // namespace vornacle

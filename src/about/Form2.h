@@ -1,6 +1,7 @@
 // The About window: the picture, the two link labels, OK and System Info. The program has one.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "runtime/forms.h"
@@ -20,6 +21,12 @@ class Form2 : public forms::Form {
 
   // Loads the window when it is not loaded, shows it modeless and puts the focus on OK.
   void Show();
+
+  // Finds the system-information tool through the registry and starts it, or says that it is
+  // unavailable.
+  void StartSysInfo();
+  bool GetKeyValue(std::int32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
+                   std::string& KeyVal);
 
  protected:
   void Click(int id) override;

@@ -11,7 +11,8 @@ inline constexpr char kHomePage[] = "http://www.vornacle.test";
 inline constexpr char kMailAddress[] = "support@vornacle.test";
 inline constexpr char kMailTarget[] = "mailto:support@vornacle.test?subject=Vornacle";
 inline constexpr char kWebLinkFailed[] = "Error! You may not have a default web browser.  Manually go to ";
-inline constexpr char kMailLinkFailed[] = "Error! You may not have a default mail program.  Send mail manually to ";
+inline constexpr char kMailLinkFailed[] =
+    "Error! You may not have a default mail program.  Send mail manually to ";
 
 namespace shell32 {
 inline Declared<void*(void*, const char*, const char*, const char*, const char*, int)> ShellExecuteA{

@@ -5,5 +5,5 @@
 #define IDI_VORNACLE_IMAGE 30001 /* its one 16 x 16 image */
 #define IDI_GLYPH_IP 101
 #define IDI_GLYPH_HOSTNAME 102
-#define IDR_ABOUT_PICTURE 201   /* the About window's background, a JPEG */
-#define IDC_HAND_POINTER 301    /* the pointer over the About window's links */
+#define IDR_ABOUT_PICTURE 201 /* the About window's background, a JPEG */
+#define IDC_HAND_POINTER 301  /* the pointer over the About window's links */

@@ -208,7 +208,8 @@ void Form::ApplyDpi(UINT dpi) {
   if (const LabelLook* look = spec_.label_look; look != nullptr) {
     label_font_.reset(CreateFontA(-MulDiv(look->hundredths_of_a_point, static_cast<int>(dpi), 7200), 0, 0, 0,
                                   look->weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, look->face));
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                  look->face));
   }
   glyphs_.clear();
   HINSTANCE instance = GetModuleHandleA(nullptr);

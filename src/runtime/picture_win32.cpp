@@ -28,7 +28,8 @@ Picture Picture::FromResource(int id) {
     GlobalFree(copy);
     return result;
   }
-  OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&result.picture_));
+  OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+                 reinterpret_cast<void**>(&result.picture_));
   stream->Release();
   return result;
 }

@@ -24,8 +24,8 @@ class ShellRecorder {
 
  private:
   Declared<void*(void*, const char*, const char*, const char*, const char*, int)>::Replacement fake_ =
-      shell32::ShellExecuteA.Replace([this](void* owner, const char* verb, const char* file, const char* parameters,
-                                            const char* directory, int show) {
+      shell32::ShellExecuteA.Replace([this](void* owner, const char* verb, const char* file,
+                                            const char* parameters, const char* directory, int show) {
         requests.push_back({owner, verb == nullptr, file, parameters == nullptr, directory, show});
         return answer;
       });
@@ -54,12 +54,13 @@ TEST(Links, AShellThatCannotBeBoundIsReportedWithTheFailureInTheTitle) {
   MsgBoxCapture boxes;
   Module2::OpenHomePage();
   Module2::OpenMailMessage();
-  EXPECT_EQ(boxes.shown(),
-            (std::vector<ShownBox>{
-                {"Error! You may not have a default web browser.  Manually go to http://www.vornacle.test", 0,
-                 "Error # 53: File not found: shell32.dll"},
-                {"Error! You may not have a default mail program.  Send mail manually to support@vornacle.test", 0,
-                 "Error # 53: File not found: shell32.dll"}}));
+  EXPECT_EQ(
+      boxes.shown(),
+      (std::vector<ShownBox>{
+          {"Error! You may not have a default web browser.  Manually go to http://www.vornacle.test", 0,
+           "Error # 53: File not found: shell32.dll"},
+          {"Error! You may not have a default mail program.  Send mail manually to support@vornacle.test", 0,
+           "Error # 53: File not found: shell32.dll"}}));
 }
 
 TEST(Links, ANegativeErrorNumberKeepsItsSign) {
@@ -75,8 +76,8 @@ TEST(Links, ANegativeErrorNumberKeepsItsSign) {
 }
 
 TEST(Links, AFailureWhileReportingLeavesTheProcedure) {
-  auto failing = shell32::ShellExecuteA.Replace(
-      [](void*, const char*, const char*, const char*, const char*, int) -> void* { throw std::bad_alloc(); });
+  auto failing = shell32::ShellExecuteA.Replace([](void*, const char*, const char*, const char*, const char*,
+                                                   int) -> void* { throw std::bad_alloc(); });
   MsgBoxCapture boxes;
   boxes.on_show = [](const ShownBox&) { throw RuntimeFailure{kErrOutOfMemory, "Out of memory"}; };
   for (auto open : {&Module2::OpenHomePage, &Module2::OpenMailMessage}) {

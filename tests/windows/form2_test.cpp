@@ -184,7 +184,8 @@ TEST_F(About, PointerIsAHandOverEitherLabelOnly) {
       GetCursorPos(&now);
       return now.x == client.x && now.y == client.y;
     });
-    SendMessageA(about.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(about.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    SendMessageA(about.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(about.hwnd()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();
   };
   HCURSOR over_home = pointer_at(InLabel(Form2::kLabel1));
@@ -212,8 +213,8 @@ class RecordedLinks {
  public:
   RecordedLinks() {
     DeleteFileA(log_.c_str());
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
-                    nullptr);
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &key_, nullptr);
     for (const char* value : {"Browsers", "Mailers"}) {
       RegSetValueExA(key_, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(RECORD_LINK), sizeof RECORD_LINK);
     }
@@ -269,15 +270,18 @@ TEST_F(About, MailLabelRepeatsTheMailMessageForAFailureWhileReporting) {
   };
   ClickLabel(Form2::kLabel2);
   ASSERT_EQ(boxes.shown().size(), 2u);
-  EXPECT_EQ(boxes.shown()[1],
-            (ShownBox{"Error! You may not have a default mail program.  Send mail manually to support@vornacle.test",
-                      0, "Error # -5: Reporting failed"}));
+  EXPECT_EQ(
+      boxes.shown()[1],
+      (ShownBox{
+          "Error! You may not have a default mail program.  Send mail manually to support@vornacle.test", 0,
+          "Error # -5: Reporting failed"}));
 
   // The home-page label has no guard: the same failure reaches the program's one report.
   first = true;
   ClickLabel(Form2::kLabel1);
   ASSERT_EQ(boxes.shown().size(), 4u);
-  EXPECT_EQ(boxes.shown()[3], (ShownBox{"Run-time error '-5':\n\nReporting failed", kMsgCritical, "Vornacle"}));
+  EXPECT_EQ(boxes.shown()[3],
+            (ShownBox{"Run-time error '-5':\n\nReporting failed", kMsgCritical, "Vornacle"}));
   EXPECT_TRUE(about.IsLoaded());
 }
 
