@@ -77,6 +77,20 @@ TEST_F(Lookup, AddressWithoutNameShowsTheResolversMessage) {
   EXPECT_EQ(form.Text(Form1::kText2), "");
 }
 
+TEST_F(Lookup, AMegabyteOfTextIsNoNameAndNoAddress) {
+  const std::string huge(1 << 20, 'a');
+  form.SetText(Form1::kText1, huge);
+  form.SetText(Form1::kText2, huge);
+  MsgBoxCapture boxes;
+  Click(Form1::kCommand1);
+  EXPECT_EQ(form.Text(Form1::kText1), "");
+  EXPECT_TRUE(boxes.shown().empty());
+  form.SetText(Form1::kText1, huge);
+  Click(Form1::kCommand2);
+  EXPECT_EQ(form.Text(Form1::kText2), "");
+  EXPECT_EQ(boxes.shown(), (std::vector<ShownBox>{{"Invalid IP address", kMsgOkOnly, "Vornacle"}}));
+}
+
 TEST_F(Lookup, AccessKeysRunTheLookups) {
   form.SetText(Form1::kText2, "printer1");
   PressKey('I', {VK_MENU});

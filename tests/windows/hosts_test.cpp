@@ -101,6 +101,15 @@ TEST_F(AddToHosts, EmptyBoxesAreRefusedBeforeTheFileIsTouched) {
       << "spaces are not empty";
 }
 
+TEST_F(AddToHosts, AMegabyteNameAndForeignCharactersAreWrittenWhole) {
+  const std::string huge(1 << 20, 'n');
+  MsgBoxCapture boxes;
+  Add("10.0.0.5", huge);
+  Add("10.0.0.6", "h\xF4te-caf\xE9");
+  EXPECT_EQ(ReadBytes(hosts), "10.0.0.5  " + huge + "\r\n10.0.0.6  h\xF4te-caf\xE9\r\n");
+  EXPECT_EQ(boxes.shown(), (std::vector<ShownBox>(2, {kAdded, kMsgInformation, "Vornacle"})));
+}
+
 TEST_F(AddToHosts, MissingFolderIsReportedWithThePlatformsNumberAndText) {
   RemoveTree(etc);
   BoxWatcher watcher;
