@@ -1,36 +1,50 @@
 // OLE decodes the picture from a memory stream; pictures measure themselves in HIMETRIC units.
+// The OLE libraries are bound when the first picture is loaded, not at start: the main window
+// shows no picture, and loading them costs start-up time.
 #include "runtime/picture.h"
 
 #include <utility>
 
+#include "runtime/declared.h"
+#include "runtime/failure.h"
+
 namespace vornacle {
 
 namespace {
+
 constexpr int kHimetricPerInch = 2540;
-}
+
+Declared<HRESULT(HGLOBAL, BOOL, IStream**)> CreateStreamOnHGlobal{"ole32", "CreateStreamOnHGlobal"};
+Declared<HRESULT(IStream*, LONG, BOOL, const IID&, void**)> OleLoadPicture{"oleaut32", "OleLoadPicture"};
+
+}  // namespace
 
 Picture Picture::FromResource(int id) {
   Picture result;
   HMODULE module = GetModuleHandleA(nullptr);
   HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
-  if (resource == nullptr) return result;
+  const void* bytes = resource != nullptr ? LockResource(LoadResource(module, resource)) : nullptr;
+  if (bytes == nullptr) return result;
   const DWORD size = SizeofResource(module, resource);
-  const void* bytes = LockResource(LoadResource(module, resource));
   HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (bytes == nullptr || copy == nullptr) {
-    if (copy != nullptr) GlobalFree(copy);
-    return result;
-  }
+  if (copy == nullptr) return result;
   CopyMemory(GlobalLock(copy), bytes, size);
   GlobalUnlock(copy);
   IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
-    GlobalFree(copy);
-    return result;
+  try {
+    if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) stream = nullptr;
+    if (stream != nullptr) {
+      OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+                     reinterpret_cast<void**>(&result.picture_));
+    }
+  } catch (const RuntimeFailure&) {
+    // Without the OLE libraries there is no picture, and the window still opens.
   }
-  OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
-                 reinterpret_cast<void**>(&result.picture_));
-  stream->Release();
+  if (stream != nullptr) {
+    stream->Release();  // frees the copy with it
+  } else {
+    GlobalFree(copy);
+  }
   return result;
 }
 
