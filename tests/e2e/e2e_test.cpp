@@ -164,15 +164,19 @@ TEST_F(UserSession, AboutOpensOnceAndItsLinksReachTheShell) {
       reinterpret_cast<LPARAM>(&windows));
   EXPECT_EQ(windows, 1);
 
-  program.ClickAt(program.About(), POINT{150, 196});  // the home-page label
-  program.ClickAt(program.About(), POINT{150, 220});  // the mail label
   std::string recorded;
-  WaitFor([&] {
-    recorded = ReadBytes(log);
-    return std::count(recorded.begin(), recorded.end(), '\n') >= 2;
-  });
-  EXPECT_NE(recorded.find("http://www.vornacle.test"), std::string::npos) << recorded;
-  EXPECT_NE(recorded.find("mailto:support@vornacle.test?subject=Vornacle\n"), std::string::npos) << recorded;
+  auto recorded_lines = [&](int count) {
+    return WaitFor([&] {
+      recorded = ReadBytes(log);
+      return std::count(recorded.begin(), recorded.end(), '\n') >= count;
+    });
+  };
+  program.ClickAt(program.About(), POINT{150, 196});  // the home-page label
+  EXPECT_TRUE(recorded_lines(1));
+  EXPECT_EQ(recorded.rfind("http://www.vornacle.test", 0), 0u) << recorded;
+  program.ClickAt(program.About(), POINT{150, 220});  // the mail label
+  EXPECT_TRUE(recorded_lines(2));
+  EXPECT_NE(recorded.find("\nmailto:support@vornacle.test?subject=Vornacle\n"), std::string::npos) << recorded;
   EXPECT_NE(program.About(), nullptr) << "the About window stays open";
 
   program.Click(Program::Button(program.About(), "&OK"));
