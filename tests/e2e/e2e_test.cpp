@@ -3,24 +3,17 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
 #include "program.h"
+#include "support/files.h"
 
 namespace vornacle::e2e {
 namespace {
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing::ReadBytes;
+using testing::WindowsPath;
+using testing::WriteBytes;
 
 // The hosts file the program writes, put back as it was after each test.
 class HostsFile {
@@ -176,7 +169,8 @@ TEST_F(UserSession, AboutOpensOnceAndItsLinksReachTheShell) {
   EXPECT_EQ(recorded.rfind("http://www.vornacle.test", 0), 0u) << recorded;
   program.ClickAt(program.About(), POINT{150, 220});  // the mail label
   EXPECT_TRUE(recorded_lines(2));
-  EXPECT_NE(recorded.find("\nmailto:support@vornacle.test?subject=Vornacle\n"), std::string::npos) << recorded;
+  EXPECT_NE(recorded.find("\nmailto:support@vornacle.test?subject=Vornacle\n"), std::string::npos)
+      << recorded;
   EXPECT_NE(program.About(), nullptr) << "the About window stays open";
 
   program.Click(Program::Button(program.About(), "&OK"));

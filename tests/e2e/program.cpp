@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "support/files.h"
+
 #include <algorithm>
 #include <chrono>
 #include <stdexcept>
@@ -67,13 +69,6 @@ bool WaitFor(const std::function<bool()>& done) {
   return true;
 }
 
-std::string WindowsPath(std::string unix_path) {
-  std::string path = "Z:";
-  path += unix_path;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
-
 std::string Text(HWND hwnd) {
   const auto length = SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
@@ -84,7 +79,7 @@ std::string Text(HWND hwnd) {
 
 Program::Program() {
   std::string command = "\"";
-  command += WindowsPath(VORNACLE_EXE);
+  command += testing::WindowsPath(VORNACLE_EXE);
   command += '"';
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

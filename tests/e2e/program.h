@@ -16,7 +16,6 @@ struct Box {
 // A bounded wait for something another process does; false when it never happened.
 bool WaitFor(const std::function<bool()>& done);
 
-std::string WindowsPath(std::string unix_path);
 std::string Text(HWND hwnd);
 
 class Program {

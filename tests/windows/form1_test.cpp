@@ -23,13 +23,6 @@ class MainWindow : public ::testing::Test {
   Form1 form;
 };
 
-struct Expected {
-  int id;
-  const char* window_class;
-  const char* text;
-  RECT pixels;
-};
-
 TEST_F(MainWindow, FrameIsFixedCentredCaptionedAndInTheTaskbar) {
   HWND hwnd = form.hwnd();
   EXPECT_EQ(WindowText(hwnd), "Vornacle");
@@ -54,31 +47,15 @@ TEST_F(MainWindow, FrameIsFixedCentredCaptionedAndInTheTaskbar) {
 }
 
 TEST_F(MainWindow, ControlsStandWhereTheTableSaysInTabOrder) {
-  const Expected expected[] = {
-      {Form1::kText1, "Edit", "", {64, 8, 257, 27}},
-      {Form1::kText2, "Edit", "", {64, 72, 257, 91}},
-      {Form1::kCommand1, "Button", "Get &IP Address", {64, 32, 153, 65}},
-      {Form1::kCommand2, "Button", "Get &Hostname", {168, 32, 257, 65}},
-      {Form1::kCommand3, "Button", "E&xit", {184, 104, 257, 129}},
-      {Form1::kCommand4, "Button", "&About", {24, 104, 97, 129}},
-      {Form1::kCommand5, "Button", "A&dd to hosts", {104, 104, 177, 129}},
-  };
-  HWND child = GetWindow(form.hwnd(), GW_CHILD);
-  for (const Expected& e : expected) {
-    SCOPED_TRACE(e.text);
-    ASSERT_NE(child, nullptr);
-    EXPECT_EQ(GetDlgCtrlID(child), e.id) << "tab order";
-    EXPECT_EQ(ClassName(child), e.window_class);
-    EXPECT_EQ(WindowText(child), e.text);
-    const RECT r = ClientRectOf(child);
-    EXPECT_EQ(r.left, e.pixels.left);
-    EXPECT_EQ(r.top, e.pixels.top);
-    EXPECT_EQ(r.right, e.pixels.right);
-    EXPECT_EQ(r.bottom, e.pixels.bottom);
-    EXPECT_TRUE(GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP);
-    child = GetWindow(child, GW_HWNDNEXT);
-  }
-  EXPECT_EQ(child, nullptr) << "labels are painted by the window, not children";
+  ExpectControls(form.hwnd(), {
+                                  {Form1::kText1, "Edit", "", {64, 8, 257, 27}},
+                                  {Form1::kText2, "Edit", "", {64, 72, 257, 91}},
+                                  {Form1::kCommand1, "Button", "Get &IP Address", {64, 32, 153, 65}},
+                                  {Form1::kCommand2, "Button", "Get &Hostname", {168, 32, 257, 65}},
+                                  {Form1::kCommand3, "Button", "E&xit", {184, 104, 257, 129}},
+                                  {Form1::kCommand4, "Button", "&About", {24, 104, 97, 129}},
+                                  {Form1::kCommand5, "Button", "A&dd to hosts", {104, 104, 177, 129}},
+                              });
   // Nothing but Exit has a keyboard role.
   EXPECT_EQ(GetDlgItem(form.hwnd(), IDOK), nullptr);
 }

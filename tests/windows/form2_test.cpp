@@ -73,27 +73,8 @@ TEST_F(About, OpensOnceBesideTheMainWindowWithItsFrameAndButtons) {
   EXPECT_NE(owner, main.hwnd());
   EXPECT_FALSE(IsWindowVisible(owner));
 
-  struct Expected {
-    int id;
-    const char* text;
-    RECT pixels;
-  };
-  const Expected expected[] = {{Form2::kCommand1, "&OK", {312, 240, 385, 265}},
-                               {Form2::kCmdSysInfo, "&System Info", {312, 272, 385, 297}}};
-  HWND child = GetWindow(hwnd, GW_CHILD);
-  for (const Expected& e : expected) {
-    ASSERT_NE(child, nullptr);
-    EXPECT_EQ(GetDlgCtrlID(child), e.id);
-    EXPECT_EQ(ClassName(child), "Button");
-    EXPECT_EQ(WindowText(child), e.text);
-    const RECT r = ClientRectOf(child);
-    EXPECT_EQ(r.left, e.pixels.left);
-    EXPECT_EQ(r.top, e.pixels.top);
-    EXPECT_EQ(r.right, e.pixels.right);
-    EXPECT_EQ(r.bottom, e.pixels.bottom);
-    child = GetWindow(child, GW_HWNDNEXT);
-  }
-  EXPECT_EQ(child, nullptr) << "the link labels are painted, not children";
+  ExpectControls(hwnd, {{Form2::kCommand1, "Button", "&OK", {312, 240, 385, 265}},
+                        {Form2::kCmdSysInfo, "Button", "&System Info", {312, 272, 385, 297}}});
 }
 
 TEST_F(About, LinkLabelsAreWhiteTextOnThePicture) {
@@ -235,10 +216,6 @@ class RecordedLinks {
   }
 
  private:
-  static std::string WindowsPath(std::string unix_path) {
-    std::replace(unix_path.begin(), unix_path.end(), '/', '\\');
-    return "Z:" + unix_path;
-  }
   HKEY key_ = nullptr;
   std::string log_ = WindowsPath(LINK_LOG);
 };

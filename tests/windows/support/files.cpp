@@ -1,7 +1,9 @@
+// Scratch folders and whole-file reads and writes for tests of real files.
 #include "support/files.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -58,6 +60,13 @@ std::string ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string WindowsPath(const std::string& unix_path) {
+  std::string path = "Z:";
+  path += unix_path;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
 }
 
 }  // namespace vornacle::testing

@@ -23,5 +23,7 @@ void MakeFolders(const std::string& path);
 bool Exists(const std::string& path);
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
+// A Linux path as wine's programs see it, on drive Z:.
+std::string WindowsPath(const std::string& unix_path);
 
 }  // namespace vornacle::testing

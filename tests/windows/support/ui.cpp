@@ -4,6 +4,8 @@
 
 #include <chrono>
 
+#include <gtest/gtest.h>
+
 #include "runtime/forms.h"
 
 namespace vornacle::testing {
@@ -57,6 +59,25 @@ RECT ClientRectOf(HWND child) {
   GetWindowRect(child, &rect);
   MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
   return rect;
+}
+
+void ExpectControls(HWND window, std::initializer_list<ExpectedControl> expected) {
+  HWND child = GetWindow(window, GW_CHILD);
+  for (const ExpectedControl& e : expected) {
+    SCOPED_TRACE(e.text);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(child), e.id) << "tab order";
+    EXPECT_EQ(ClassName(child), e.window_class);
+    EXPECT_EQ(WindowText(child), e.text);
+    const RECT r = ClientRectOf(child);
+    EXPECT_EQ(r.left, e.pixels.left);
+    EXPECT_EQ(r.top, e.pixels.top);
+    EXPECT_EQ(r.right, e.pixels.right);
+    EXPECT_EQ(r.bottom, e.pixels.bottom);
+    EXPECT_TRUE(GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP);
+    child = GetWindow(child, GW_HWNDNEXT);
+  }
+  EXPECT_EQ(child, nullptr) << "no other child controls";
 }
 
 BoxWatcher::BoxWatcher()

@@ -24,6 +24,16 @@ std::string WindowText(HWND hwnd);
 std::string ClassName(HWND hwnd);
 RECT ClientRectOf(HWND child);  // in the parent's client coordinates
 
+struct ExpectedControl {
+  int id;
+  const char* window_class;
+  const char* text;
+  RECT pixels;  // in the window's client area
+};
+// The window's child controls are exactly these, in this tab order, each a tab stop, where and as
+// the list says; labels painted by the window are no children.
+void ExpectControls(HWND window, std::initializer_list<ExpectedControl> expected);
+
 struct SeenBox {
   std::string title;
   std::string text;
