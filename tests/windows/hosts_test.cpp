@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <thread>
 
 #include "main_window/Form1.h"
 #include "main_window/Module1.h"
@@ -164,32 +163,6 @@ TEST(AppendHostsEntry, TextsThatWouldBreakTheLineAreRefusedAsInvalidData) {
     }
   }
   EXPECT_EQ(ReadBytes(hosts), "127.0.0.1 localhost\r\n");
-}
-
-TEST(AppendHostsEntry, AppendsRacingEachOtherLandWholeAtTheEnd) {
-  ScratchFolder folder;
-  const std::string hosts = folder.path() + "\\hosts";
-  WriteBytes(hosts, "127.0.0.1 localhost");
-  auto writer = [&](const std::string& name) {
-    for (int i = 0; i < 100; ++i) AppendHostsEntry(hosts, "10.0.0." + std::to_string(i), name);
-  };
-  std::thread first(writer, "first.example"), second(writer, "second.example");
-  first.join();
-  second.join();
-
-  std::string bytes = ReadBytes(hosts);
-  ASSERT_EQ(bytes.rfind("127.0.0.1 localhost\r\n", 0), 0u);
-  bytes.erase(0, std::strlen("127.0.0.1 localhost\r\n"));
-  int lines = 0;
-  for (std::size_t at = 0; at < bytes.size(); ++lines) {
-    const std::size_t end = bytes.find("\r\n", at);
-    ASSERT_NE(end, std::string::npos);
-    const std::string line = bytes.substr(at, end - at);
-    EXPECT_TRUE(line.ends_with("  first.example") || line.ends_with("  second.example")) << line;
-    EXPECT_EQ(line.rfind("10.0.0.", 0), 0u) << line;
-    at = end + 2;
-  }
-  EXPECT_EQ(lines, 200);
 }
 
 TEST(GetWinPath, IsTheRealWindowsDirectoryAndItsHostsFileIsTheOneTheSystemReads) {
