@@ -233,10 +233,19 @@ void Form::ApplyDpi(UINT dpi) {
   }
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
   const DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));
-  const RECT outer = OuterRect(TwipsToPixels(spec_.client_width, dpi),
-                               TwipsToPixels(spec_.client_height, dpi), style, ex_style, dpi);
-  SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int client_width = TwipsToPixels(spec_.client_width, dpi);
+  const int client_height = TwipsToPixels(spec_.client_height, dpi);
+  const RECT outer = OuterRect(client_width, client_height, style, ex_style, dpi);
+  int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame the system really draws may differ from the estimate: make the client area exact.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  if (client.right != client_width || client.bottom != client_height) {
+    width += client_width - client.right;
+    height += client_height - client.bottom;
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

@@ -60,6 +60,21 @@ TEST_F(MainWindow, ControlsStandWhereTheTableSaysInTabOrder) {
   EXPECT_EQ(GetDlgItem(form.hwnd(), IDOK), nullptr);
 }
 
+TEST_F(MainWindow, MovingToA150PercentScreenLaysTheWindowOutAgainInItsTwips) {
+  RECT suggested;
+  GetWindowRect(form.hwnd(), &suggested);
+  SendMessageA(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  RECT client;
+  GetClientRect(form.hwnd(), &client);
+  EXPECT_EQ(client.right, 404) << "4035 twips at 144 DPI";
+  EXPECT_EQ(client.bottom, 212);
+  const RECT exit = ClientRectOf(Item(Form1::kCommand3));
+  EXPECT_EQ(exit.left, 276);
+  EXPECT_EQ(exit.top, 156);
+  EXPECT_EQ(exit.right, 276 + 110);
+  EXPECT_EQ(exit.bottom, 156 + 38);
+}
+
 TEST_F(MainWindow, LookupButtonsCarryAGlyphAboveTheCaption) {
   for (int id : {Form1::kCommand1, Form1::kCommand2}) {
     BUTTON_IMAGELIST image{};
@@ -184,7 +199,8 @@ TEST_F(MainWindow, LookupFailureIsReportedAndLeavesTheTargetBox) {
   EXPECT_EQ(form.Text(Form1::kText2), "printer1");
 
   // The reverse lookup reports any failure with the same text.
-  auto failing_parse = wsock32::inet_addr.Replace([](const char*) -> std::uint32_t { throw std::bad_alloc(); });
+  auto failing_parse =
+      wsock32::inet_addr.Replace([](const char*) -> std::uint32_t { throw std::bad_alloc(); });
   MsgBoxCapture boxes;
   SendMessageA(Item(Form1::kCommand2), BM_CLICK, 0, 0);
   EXPECT_EQ(boxes.shown(), (std::vector<ShownBox>{{seen[0].text, kMsgOkOnly, "Vornacle"}}));
