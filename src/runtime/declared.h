@@ -53,9 +53,6 @@ class Declared<R(Args...)> {
 
   Replacement Replace(Fake fake) { return Replacement(*this, std::move(fake)); }
 
-  const char* library() const { return library_; }
-  const char* entry() const { return entry_; }
-
  private:
   const char* library_;
   const char* entry_;

@@ -13,7 +13,6 @@ struct RuntimeFailure {
 // Failure numbers the program raises itself.
 inline constexpr long kErrInvalidCall = 5;
 inline constexpr long kErrOutOfMemory = 7;
-inline constexpr long kErrTypeMismatch = 13;
 inline constexpr long kErrFileNotFound = 53;
 inline constexpr long kErrEntryPointNotFound = 453;
 

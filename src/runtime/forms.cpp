@@ -101,9 +101,7 @@ void DispatchOne(MSG& msg) {
 
 int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); }
 
-Form::~Form() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-}
+Form::~Form() { Unload(); }
 
 std::string Form::Text(int id) const {
   HWND control = Control(id);
@@ -199,7 +197,6 @@ void Form::Load(const FormSpec& spec) {
 void Form::ShowWindowNow() {
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd_);
-  OnFirstShow();
 }
 
 void Form::ApplyDpi(UINT dpi) {
@@ -254,13 +251,6 @@ RECT Form::ControlRect(const ControlSpec& control) const {
   const int top = TwipsToPixels(control.top, dpi_);
   return RECT{left, top, left + TwipsToPixels(control.width, dpi_),
               top + TwipsToPixels(control.height, dpi_)};
-}
-
-const ControlSpec* Form::Find(int id) const {
-  for (const ControlSpec& control : spec_.controls) {
-    if (control.id == id) return &control;
-  }
-  return nullptr;
 }
 
 int Form::LabelAt(POINT point) const {

@@ -79,21 +79,18 @@ class Form {
   // For forms that draw beneath their labels or set a cursor of their own.
   virtual void PaintBackground(HDC) {}
   virtual HCURSOR LabelCursor(int /*id*/) const { return nullptr; }
-  virtual void OnFirstShow() {}
 
+  UINT dpi() const { return dpi_; }
+
+ private:
   // The label under a client point, or 0.
   int LabelAt(POINT client_point) const;
   RECT ControlRect(const ControlSpec& control) const;
-  UINT dpi() const { return dpi_; }
-  HFONT font() const { return font_.get(); }
-
- private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void ApplyDpi(UINT dpi);
   void PaintLabels(HDC dc);
   void RunClick(int id) noexcept;
-  const ControlSpec* Find(int id) const;
 
   HWND hwnd_ = nullptr;
   FormSpec spec_{};

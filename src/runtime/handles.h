@@ -39,7 +39,6 @@ class Unique {
 
 using UniqueFile = Unique<HANDLE, CloseHandle>;
 using UniqueFont = Unique<HFONT, DeleteObject>;
-using UniqueBitmap = Unique<HBITMAP, DeleteObject>;
 using UniqueIcon = Unique<HICON, DestroyIcon>;
 using UniqueMenu = Unique<HMENU, DestroyMenu>;
 using UniqueAccel = Unique<HACCEL, DestroyAcceleratorTable>;
