@@ -25,23 +25,25 @@ constexpr char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr char kSharedToolsKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr char kToolFile[] = "\\MSINFO32.EXE";
 
-// An existing file that is neither hidden, nor a system file, nor a folder.
-bool IsOrdinaryFile(const std::string& path) {
+// An existing file, not a folder, with none of the excluded attributes.
+bool IsFile(const std::string& path, DWORD excluded = 0) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES &&
-         (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | excluded)) == 0;
 }
 
-// Starts the command line as a new process, shown normally; nothing waits for it.
-void StartProgram(const std::string& command_line) {
-  std::string mutable_line = command_line;
+// Starts the program as a new process, shown normally; nothing waits for it. A text that names a
+// file is that file: handed over unquoted, a path with spaces would first start whatever program
+// stands at the part before the first space ("C:\Program.exe"). Any other text is a command line.
+void StartProgram(const std::string& command) {
+  const bool is_file = IsFile(command);
+  std::string command_line = is_file ? '"' + command + '"' : command;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
-  if (command_line.empty() || !CreateProcessA(nullptr, mutable_line.data(), nullptr, nullptr, FALSE, 0,
-                                              nullptr, nullptr, &startup, &process)) {
+  if (command.empty() || !CreateProcessA(is_file ? command.c_str() : nullptr, command_line.data(), nullptr,
+                                         nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
     throw RuntimeFailure{kErrFileNotFound, "File not found"};
   }
   CloseHandle(process.hThread);
@@ -83,7 +85,8 @@ void Form2::Click(int id) {
 }
 
 void Form2::PaintBackground(HDC dc) {
-  // Unscaled at 96 DPI, so the picture's last column and row fall outside the client area.
+  // Unscaled at 96 DPI, where the picture's last column and row fall outside the client area; at
+  // other scales it grows with the window, so that it covers the client area just the same.
   const SIZE size = picture_.PixelSize();
   picture_.Draw(dc, 0, 0, MulDiv(size.cx, static_cast<int>(dpi()), forms::kBaseDpi),
                 MulDiv(size.cy, static_cast<int>(dpi()), forms::kBaseDpi));
@@ -115,7 +118,7 @@ void Form2::StartSysInfo() {
     std::string path;
     bool found = GetKeyValue(kHkeyLocalMachine, kMsinfoKey, "PATH", path);
     if (!found && GetKeyValue(kHkeyLocalMachine, kSharedToolsKey, "MSINFO", path) &&
-        IsOrdinaryFile(path + kToolFile)) {
+        IsFile(path + kToolFile, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
       path += kToolFile;
       found = true;
     }

@@ -19,8 +19,8 @@ using forms::ControlKind;
 
 constexpr std::array kControls{
     forms::ControlSpec{Form1::kLabel1, ControlKind::Label, "IP Address:", 120, 120, 2295, 375},
-    forms::ControlSpec{Form1::kText1, ControlKind::TextBox, "", 960, 120, 2895, 285},
-    forms::ControlSpec{Form1::kText2, ControlKind::TextBox, "", 960, 1080, 2895, 285},
+    forms::ControlSpec{Form1::kText1, ControlKind::TextBox, "", 960, 120, 2895, 285, 0, Form1::kLabel1},
+    forms::ControlSpec{Form1::kText2, ControlKind::TextBox, "", 960, 1080, 2895, 285, 0, Form1::kLabel2},
     forms::ControlSpec{Form1::kCommand1, ControlKind::Button, "Get &IP Address", 960, 480, 1335, 495,
                        IDI_GLYPH_IP},
     forms::ControlSpec{Form1::kCommand2, ControlKind::Button, "Get &Hostname", 2520, 480, 1335, 495,

@@ -3,8 +3,9 @@
 
 Writes, beside this script: the window icon as a raw icon image (icon30001.bin) and its icon group
 (icongroup1.bin), for resources with fixed ids, and the two button glyphs as .ico files, each
-16 x 16 pixels, 256 colours, with a transparency mask ('.' is transparent); and the About window's
-hand pointer, hand.cur, 32 x 32 pixels in black and white with a mask.
+with frames of 16, 20, 24 and 32 pixels for the display scales 100 % to 200 % (the larger ones
+scaled up from the 16-pixel drawing), 256 colours, with a transparency mask ('.' is transparent);
+and the About window's hand pointer, hand.cur, 32 x 32 pixels in black and white with a mask.
 """
 import os
 import struct
@@ -105,6 +106,7 @@ HAND = [  # a pointing hand; the tip of the index finger is the hot spot (5, 0)
     "....kkkkkkkkkk",
 ]
 HAND_HOT_SPOT = (5, 0)
+GLYPH_SIZES = (16, 20, 24, 32)  # 100 %, 125 %, 150 % and 200 %
 
 
 def cursor_file(rows, hot_spot):
@@ -125,10 +127,13 @@ def cursor_file(rows, hot_spot):
 
 
 def icon_image(rows):
-    """A 16 x 16, 8-bit icon image: header, 256-entry palette, colour rows, mask rows (bottom-up)."""
+    """A square 8-bit icon image: header, 256-entry palette, colour rows, mask rows (bottom-up)."""
+    size = len(rows)
     chars = sorted(PALETTE)
     index = {c: i + 1 for i, c in enumerate(chars)}  # entry 0 is black, under the mask
-    header = struct.pack("<IiiHHIIiiII", 40, 16, 32, 1, 8, 0, 16 * 16 + 16 * 4, 0, 0, 0, 0)
+    mask_stride = (size + 31) // 32 * 4
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 8, 0, size * size + size * mask_stride,
+                         0, 0, 0, 0)
     palette = bytearray(256 * 4)
     for c, i in index.items():
         r, g, b = PALETTE[c]
@@ -136,19 +141,27 @@ def icon_image(rows):
     colours = bytearray()
     mask = bytearray()
     for row in reversed(rows):
-        assert len(row) == 16
+        assert len(row) == size
         colours += bytes(0 if c == "." else index[c] for c in row)
-        bits = 0
-        for x, c in enumerate(row):
-            if c == ".":
-                bits |= 1 << (15 - x)
-        mask += struct.pack(">H", bits) + b"\0\0"
+        bits = sum(1 << (mask_stride * 8 - 1 - x) for x, c in enumerate(row) if c == ".")
+        mask += bits.to_bytes(mask_stride, "big")
     return header + bytes(palette) + bytes(colours) + bytes(mask)
 
 
-def ico_file(rows):
-    image = icon_image(rows)
-    return struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", 16, 16, 0, 0, 1, 8, len(image), 22) + image
+def scaled(rows, size):
+    """The drawing scaled to size x size pixels, nearest neighbour."""
+    n = len(rows)
+    return ["".join(rows[y * n // size][x * n // size] for x in range(size)) for y in range(size)]
+
+
+def ico_file(rows, sizes=(16,)):
+    images = [icon_image(scaled(rows, size)) for size in sizes]
+    entries = b""
+    offset = 6 + 16 * len(images)
+    for size, image in zip(sizes, images):
+        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 8, len(image), offset)
+        offset += len(image)
+    return struct.pack("<HHH", 0, 1, len(images)) + entries + b"".join(images)
 
 
 def icon_group(image, image_id):
@@ -164,7 +177,6 @@ if __name__ == "__main__":
     image = icon_image(ICON)
     write("icon30001.bin", image)
     write("icongroup1.bin", icon_group(image, 30001))
-    write("vornacle.ico", ico_file(ICON))  # the same icon as a file, for viewing
-    write("glyph_ip.ico", ico_file(GLYPH_IP))
-    write("glyph_hostname.ico", ico_file(GLYPH_HOSTNAME))
+    write("glyph_ip.ico", ico_file(GLYPH_IP, GLYPH_SIZES))
+    write("glyph_hostname.ico", ico_file(GLYPH_HOSTNAME, GLYPH_SIZES))
     write("hand.cur", cursor_file(HAND, HAND_HOT_SPOT))

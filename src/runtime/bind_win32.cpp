@@ -1,4 +1,4 @@
-// Binds declared platform functions through the loader, the way a declared function is bound.
+// Binds declared platform functions through the loader, from the system folder only.
 #include <windows.h>
 
 #include <string>
@@ -9,8 +9,9 @@
 namespace vornacle {
 
 void* BindEntry(const char* library, const char* entry) {
-  // Libraries stay loaded for the life of the process: the bound pointers are kept.
-  HMODULE module = LoadLibraryA(library);
+  // Only the system's own copy is ever loaded: a file of the same name beside the program or in the
+  // current folder could be anybody's. Libraries stay loaded for the life of the process.
+  HMODULE module = LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (module == nullptr) throw RuntimeFailure{kErrFileNotFound, std::string("File not found: ") + library};
   FARPROC proc = GetProcAddress(module, entry);
   if (proc == nullptr) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/accessible_name.h"
 #include "runtime/msgbox.h"
 
 namespace vornacle::forms {
@@ -151,8 +152,10 @@ void Form::Load(const FormSpec& spec) {
             CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", control.caption,
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        if (child == nullptr) break;
         // No length limit beyond the control's own maximum.
-        if (child != nullptr) SendMessageA(child, EM_LIMITTEXT, 0, 0);
+        SendMessageA(child, EM_LIMITTEXT, 0, 0);
+        if (const char* name = Caption(control.named_by); name != nullptr) SetAccessibleName(child, name);
         break;
       case ControlKind::Button:
         child = CreateWindowExA(
@@ -253,6 +256,13 @@ RECT Form::ControlRect(const ControlSpec& control) const {
               top + TwipsToPixels(control.height, dpi_)};
 }
 
+const char* Form::Caption(int id) const {
+  for (const ControlSpec& control : spec_.controls) {
+    if (id != 0 && control.id == id) return control.caption;
+  }
+  return nullptr;
+}
+
 int Form::LabelAt(POINT point) const {
   for (const ControlSpec& control : spec_.controls) {
     const RECT rect = ControlRect(control);
@@ -290,9 +300,13 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (message == WM_NCCREATE) {
     form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    try {
+      program.loaded.push_back(form);
+    } catch (...) {
+      return FALSE;  // the window is not created, and Load reports it
+    }
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     form->hwnd_ = hwnd;
-    program.loaded.push_back(form);
   }
   if (form == nullptr) return DefWindowProcA(hwnd, message, wparam, lparam);
   try {
@@ -374,9 +388,12 @@ void ReportUnhandledFailure(const RuntimeFailure& failure) {
 }
 
 int RunMessageLoop() {
-  MSG msg;
-  while (!program.ended && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
-  return 0;
+  MSG msg{};
+  // Once the program has ended, what is still queued is let go unhandled until the quit arrives.
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (!program.ended) DispatchOne(msg);
+  }
+  return static_cast<int>(msg.wParam);
 }
 
 void DoEvents() {

@@ -26,6 +26,7 @@ struct ControlSpec {
   const char* caption;
   int left, top, width, height;  // twips, from the top-left corner of the client area
   int glyph = 0;                 // icon resource drawn above a button's caption, or 0
+  int named_by = 0;              // the label whose caption names a text box for screen readers, or 0
 };
 
 enum class StartPosition { CentreScreen, Default };
@@ -83,6 +84,8 @@ class Form {
   UINT dpi() const { return dpi_; }
 
  private:
+  // The caption of the control with this id, or null.
+  const char* Caption(int id) const;
   // The label under a client point, or 0.
   int LabelAt(POINT client_point) const;
   RECT ControlRect(const ControlSpec& control) const;
@@ -105,7 +108,7 @@ class Form {
 // The one report of a failure that leaves a Click handler without an error guard.
 void ReportUnhandledFailure(const RuntimeFailure& failure);
 
-// Waits for and handles events until the program ends; returns its exit code.
+// Waits for and handles events until the program ends; returns the exit code that the quit carries.
 int RunMessageLoop();
 // Handles what is waiting in the queue and returns, for tests that drive forms in-process.
 void DoEvents();

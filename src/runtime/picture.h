@@ -20,12 +20,18 @@ class Picture {
   Picture& operator=(const Picture&) = delete;
 
   explicit operator bool() const { return picture_ != nullptr; }
+  // The size of the decoded bitmap, whatever the screen's DPI.
   SIZE PixelSize() const;
-  // Draws the whole picture into the rectangle at (x, y) of the given size.
+  // Draws the whole picture into the rectangle at (x, y) of the given size, smoothly scaled.
   void Draw(HDC dc, int x, int y, int width, int height) const;
 
  private:
+  void Release() noexcept;
+  HBITMAP Bitmap() const;
+
   IPicture* picture_ = nullptr;
+  // Each picture that initialised OLE for this thread balances that when it goes.
+  bool ole_initialised_ = false;
 };
 
 }  // namespace vornacle

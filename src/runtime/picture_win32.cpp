@@ -1,6 +1,6 @@
-// OLE decodes the picture from a memory stream; pictures measure themselves in HIMETRIC units.
-// The OLE libraries are bound when the first picture is loaded, not at start: the main window
-// shows no picture, and loading them costs start-up time.
+// OLE decodes the picture from a memory stream into a bitmap, which is drawn with GDI. The OLE
+// libraries are bound and initialised when the first picture is loaded, not at start: the main
+// window shows no picture, and loading them costs start-up time.
 #include "runtime/picture.h"
 
 #include <utility>
@@ -12,10 +12,10 @@ namespace vornacle {
 
 namespace {
 
-constexpr int kHimetricPerInch = 2540;
-
-Declared<HRESULT(HGLOBAL, BOOL, IStream**)> CreateStreamOnHGlobal{"ole32", "CreateStreamOnHGlobal"};
-Declared<HRESULT(IStream*, LONG, BOOL, const IID&, void**)> OleLoadPicture{"oleaut32", "OleLoadPicture"};
+Declared<HRESULT(void*)> OleInitialize{"ole32.dll", "OleInitialize"};
+Declared<void()> OleUninitialize{"ole32.dll", "OleUninitialize"};
+Declared<HRESULT(HGLOBAL, BOOL, IStream**)> CreateStreamOnHGlobal{"ole32.dll", "CreateStreamOnHGlobal"};
+Declared<HRESULT(IStream*, LONG, BOOL, const IID&, void**)> OleLoadPicture{"oleaut32.dll", "OleLoadPicture"};
 
 }  // namespace
 
@@ -32,6 +32,8 @@ Picture Picture::FromResource(int id) {
   GlobalUnlock(copy);
   IStream* stream = nullptr;
   try {
+    // Apartment-threaded, as the window thread that draws the picture is.
+    result.ole_initialised_ = SUCCEEDED(OleInitialize(nullptr));
     if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) stream = nullptr;
     if (stream != nullptr) {
       OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
@@ -48,37 +50,54 @@ Picture Picture::FromResource(int id) {
   return result;
 }
 
-Picture::~Picture() {
-  if (picture_ != nullptr) picture_->Release();
-}
+Picture::~Picture() { Release(); }
 
-Picture::Picture(Picture&& other) noexcept : picture_(std::exchange(other.picture_, nullptr)) {}
+Picture::Picture(Picture&& other) noexcept
+    : picture_(std::exchange(other.picture_, nullptr)),
+      ole_initialised_(std::exchange(other.ole_initialised_, false)) {}
 
 Picture& Picture::operator=(Picture&& other) noexcept {
   if (this != &other) {
-    if (picture_ != nullptr) picture_->Release();
+    Release();
     picture_ = std::exchange(other.picture_, nullptr);
+    ole_initialised_ = std::exchange(other.ole_initialised_, false);
   }
   return *this;
 }
 
+void Picture::Release() noexcept {
+  if (picture_ != nullptr) std::exchange(picture_, nullptr)->Release();
+  if (std::exchange(ole_initialised_, false)) OleUninitialize();
+}
+
+HBITMAP Picture::Bitmap() const {
+  OLE_HANDLE handle = 0;
+  short type = PICTYPE_NONE;
+  if (picture_ == nullptr || FAILED(picture_->get_Type(&type)) || type != PICTYPE_BITMAP ||
+      FAILED(picture_->get_Handle(&handle))) {
+    return nullptr;
+  }
+  // GDI handles hold 32 significant bits, sign-extended on 64-bit systems.
+  return reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(static_cast<INT>(handle)));
+}
+
 SIZE Picture::PixelSize() const {
-  OLE_XSIZE_HIMETRIC width = 0;
-  OLE_YSIZE_HIMETRIC height = 0;
-  if (picture_ == nullptr) return SIZE{0, 0};
-  picture_->get_Width(&width);
-  picture_->get_Height(&height);
-  return SIZE{MulDiv(width, 96, kHimetricPerInch), MulDiv(height, 96, kHimetricPerInch)};
+  BITMAP bitmap{};
+  HBITMAP handle = Bitmap();
+  if (handle == nullptr || GetObjectA(handle, sizeof bitmap, &bitmap) == 0) return SIZE{0, 0};
+  return SIZE{bitmap.bmWidth, bitmap.bmHeight};
 }
 
 void Picture::Draw(HDC dc, int x, int y, int width, int height) const {
-  if (picture_ == nullptr) return;
-  OLE_XSIZE_HIMETRIC source_width = 0;
-  OLE_YSIZE_HIMETRIC source_height = 0;
-  picture_->get_Width(&source_width);
-  picture_->get_Height(&source_height);
-  // The source rectangle runs bottom-up in HIMETRIC units.
-  picture_->Render(dc, x, y, width, height, 0, source_height, source_width, -source_height, nullptr);
+  const SIZE size = PixelSize();
+  HDC source = size.cx != 0 ? CreateCompatibleDC(dc) : nullptr;
+  if (source == nullptr) return;
+  const HGDIOBJ previous = SelectObject(source, Bitmap());
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, x, y, width, height, source, 0, 0, size.cx, size.cy, SRCCOPY);
+  SelectObject(source, previous);
+  DeleteDC(source);
 }
 
 }  // namespace vornacle
