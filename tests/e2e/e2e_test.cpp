@@ -201,7 +201,7 @@ TEST_F(UserSession, SystemInfoStartsTheRegisteredToolOrSaysItIsUnavailable) {
   program.Click(Program::Button(program.About(), "&System Info"));
   std::string runs;
   EXPECT_TRUE(WaitFor([&] { return !(runs = ReadBytes(recorder + ".log")).empty(); }));
-  EXPECT_EQ(runs, recorder + "\n");
+  EXPECT_EQ(runs, '"' + recorder + "\"\n");
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, msinfo);
 }
 

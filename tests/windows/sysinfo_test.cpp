@@ -124,7 +124,7 @@ TEST_F(SysInfo, ButtonStartsThePathValueAsItStandsOnce) {
   about.Show();
   MsgBoxCapture boxes;
   SendMessageA(about.Control(Form2::kCmdSysInfo), BM_CLICK, 0, 0);
-  EXPECT_EQ(Runs(recorder), recorder + "\n");
+  EXPECT_EQ(Runs(recorder), '"' + recorder + "\"\n");
   EXPECT_TRUE(boxes.shown().empty());
   EXPECT_FALSE(Exists(tool + ".log")) << "the folder value is not tried";
   EXPECT_TRUE(about.IsLoaded());
@@ -134,7 +134,7 @@ TEST_F(SysInfo, ButtonStartsThePathValueAsItStandsOnce) {
 TEST_F(SysInfo, WithoutPathTheToolInTheSharedToolsFolderIsStarted) {
   keys.Set(kLocationKey, "MSINFO", REG_SZ, folder.path() + '\0');
   EXPECT_TRUE(Start().empty());
-  EXPECT_EQ(Runs(tool), tool + "\n");
+  EXPECT_EQ(Runs(tool), '"' + tool + "\"\n");
 }
 
 TEST_F(SysInfo, AFolderWithoutTheToolIsUnavailable) {
