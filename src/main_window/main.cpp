@@ -13,8 +13,8 @@ namespace {
 void RestrictLibrarySearch() {
   using SetDirectories = BOOL(WINAPI*)(DWORD);
   // Looked up, not imported, so that a system without the function still starts the program.
-  const auto set_default_dll_directories = reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+  const auto set_default_dll_directories = reinterpret_cast<SetDirectories>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
   if (set_default_dll_directories != nullptr) set_default_dll_directories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 

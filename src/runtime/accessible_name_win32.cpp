@@ -51,7 +51,8 @@ class NamedAccessible final : public IAccessible {
     if (!IsSelf(child)) return standard_->get_accName(child, name);
     if (name == nullptr) return E_INVALIDARG;
     try {
-      std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, name_, -1, nullptr, 0)), L'\0');
+      std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, name_, -1, nullptr, 0)),
+                        L'\0');
       MultiByteToWideChar(CP_ACP, 0, name_, -1, wide.data(), static_cast<int>(wide.size()));
       *name = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size() - 1));
       return *name != nullptr ? S_OK : E_OUTOFMEMORY;
@@ -62,7 +63,9 @@ class NamedAccessible final : public IAccessible {
   }
 
   // Everything else is the standard object's.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return standard_->GetTypeInfoCount(count);
+  }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
     return standard_->GetTypeInfo(index, locale, info);
   }
@@ -74,8 +77,12 @@ class NamedAccessible final : public IAccessible {
                                    VARIANT* result, EXCEPINFO* exception, UINT* wrong_argument) override {
     return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, wrong_argument);
   }
-  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
-  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return standard_->get_accChildCount(count); }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return standard_->get_accParent(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+    return standard_->get_accChildCount(count);
+  }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
     return standard_->get_accChild(child, out);
   }

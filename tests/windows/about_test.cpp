@@ -1,0 +1,180 @@
+// The About window as a user meets it: opened from the main window, its layout, keyboard, pointer,
+// lifetime, its links through the shell, and System Info over the real registry.
+#include <algorithm>
+#include <filesystem>
+
+#include "about/Module2.h"
+#include "support/in_process.h"
+
+namespace vornacle::testing {
+namespace {
+
+using std::string_literals::operator""s;
+
+class About : public Program {
+ protected:
+  void SetUp() override {
+    Program::SetUp();
+    Click(main.Control(Form1::kCommand4));
+  }
+  void ClickLabel(POINT p) {
+    SendMessageA(about.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    SendMessageA(about.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+  }
+  static constexpr POINT kHome{150, 196}, kMail{150, 220};  // in the two link labels
+};
+
+TEST_F(About, OpensOnceWithoutATaskbarButtonWithTheFocusOnOkAndWhiteLinksOnThePicture) {
+  Click(main.Control(Form1::kCommand4));
+  EXPECT_EQ(FindWindowExA(nullptr, about.hwnd(), "VornacleForm", "About Vornacle"), nullptr)
+      << "a second window";
+  EXPECT_EQ(Describe(about.hwnd()),
+            "About Vornacle 399x299 fixed hidden-owner icon: 2:&OK@312,240,385,265 2004:&System "
+            "Info@312,272,385,297");
+  EXPECT_EQ(GetFocus(), about.Control(Form2::kCommand1));
+  UpdateWindow(about.hwnd());
+  HDC dc = GetDC(about.hwnd());
+  for (RECT box :
+       {RECT{144, 192, 289, 209}, RECT{144, 216, 297, 233}}) {  // white text, the blue picture around
+    int white = 0;
+    for (LONG y = box.top; y < box.bottom; ++y) {
+      for (LONG x = box.left; x < box.right; ++x) white += GetPixel(dc, x, y) == RGB(255, 255, 255);
+    }
+    const COLORREF corner = GetPixel(dc, box.right - 2, box.bottom - 2);
+    EXPECT_TRUE(white > 20 && GetBValue(corner) > GetRValue(corner) + 40) << white;
+  }
+  ReleaseDC(about.hwnd(), dc);
+}
+
+TEST_F(About, TabAlternatesOkAndSystemInfoAndOkAltOEscAndTheCloseBoxUnloadItAlone) {
+  for (int way = 0; way < 4; ++way) {
+    Click(main.Control(Form1::kCommand4));
+    PressKey(VK_TAB);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == about.Control(Form2::kCmdSysInfo); }));
+    Click(main.Control(Form1::kCommand4));  // shown again while open: the focus goes back to OK
+    ASSERT_EQ(GetFocus(), about.Control(Form2::kCommand1));
+    if (way == 0) Click(about.Control(Form2::kCommand1));
+    if (way == 1 || way == 2) PressKey(way == 1 ? 'O' : VK_ESCAPE, way == 1 ? VK_MENU : 0);
+    if (way == 3) SendMessageA(about.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !about.IsLoaded() && main.IsLoaded(); })) << way;
+  }
+}
+
+TEST_F(About, OutlivesTheMainWindowsCloseBoxAndGoesWithExit) {
+  SendMessageA(main.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(about.IsLoaded() && !forms::ProgramEnded()) << "an open About window keeps the program running";
+  SendMessageA(about.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(forms::ProgramEnded()) << "the last window closed";
+  SetUp();
+  Click(main.Control(Form1::kCommand3));
+  EXPECT_TRUE(forms::ProgramEnded());
+}
+
+TEST_F(About, PointerIsATwoColourHandWithItsHotSpotAtTheFingerTipOverEitherLabelOnly) {
+  auto pointer_at = [&](POINT p) {
+    ClientToScreen(about.hwnd(), &p);
+    SetCursorPos(p.x, p.y);
+    SendMessageA(about.hwnd(), WM_SETCURSOR, WPARAM(about.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  HCURSOR hand = pointer_at(kHome);
+  EXPECT_TRUE(pointer_at(kMail) == hand && pointer_at(POINT{20, 260}) == LoadCursor(nullptr, IDC_ARROW));
+  ICONINFO info{};
+  BITMAP mask{};
+  GetIconInfo(hand, &info);
+  GetObject(info.hbmMask, sizeof mask, &mask);  // a two-colour pointer's mask holds both halves
+  EXPECT_EQ(
+      std::vector<long>({info.fIcon, long(info.xHotspot), long(info.yHotspot), mask.bmWidth, mask.bmHeight}),
+      std::vector<long>({FALSE, 5, 0, 32, 64}));
+}
+
+TEST_F(About, EachLabelOpensItsAddressThroughTheShellAndAFailureWhileReportingIsTheMailLabelsOwn) {
+  const ScratchKey browser{HKEY_CURRENT_USER,
+                           "Software\\Wine\\WineBrowser"};  // a recorder as browser and mailer
+  for (const char* value : {"Browsers", "Mailers"}) browser.Set(value, REG_SZ, RECORD_LINK + "\0"s);
+  std::filesystem::remove(WindowsPath(LINK_LOG));
+  MsgBoxCapture boxes;
+  ClickLabel(kHome);
+  ClickLabel(kMail);
+  std::string seen;  // the shell's browser launcher ends a bare web address with "/"; either may come first
+  PumpUntil([&] { return std::ranges::count(seen = ReadBytes(WindowsPath(LINK_LOG)), '\n') == 2; });
+  const std::string home = "http://www.vornacle.test/\n",
+                    mail = "mailto:support@vornacle.test?subject=Vornacle\n";
+  EXPECT_TRUE(seen == home + mail || seen == mail + home) << seen;
+
+  auto failing = shell32::ShellExecuteA.Replace([](auto...) -> void* {
+    throw RuntimeFailure{53, "No shell"};
+  });
+  boxes.on_show = [&](const ShownBox& box) {
+    if (box.prompt.starts_with("Error! You") && box.title == "Error # 53: No shell")
+      throw RuntimeFailure{-5, "Failed"};
+  };
+  ClickLabel(kMail);
+  ClickLabel(kHome);  // no guard: the program's one report of a failure that leaves a handler
+  ASSERT_EQ(boxes.shown().size(), 4u);
+  EXPECT_EQ(boxes.shown()[1],
+            (ShownBox{"Error! You may not have a default mail program.  Send mail manually to "
+                      "support@vornacle.test",
+                      kMsgOkOnly, "Error # -5: Failed"}));
+  EXPECT_EQ(boxes.shown()[3], (ShownBox{"Run-time error '-5':\n\nFailed", kMsgCritical, "Vornacle"}));
+  EXPECT_TRUE(about.IsLoaded());
+}
+
+// Recorders stand at the registered path, in the registered folder, and where an unquoted path with
+// spaces would start a program instead; each logs its command line to "<its path>.log".
+TEST_F(About, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable) {
+  ScratchFolder folder;
+  const std::string path = folder.path + "\\path.exe", tool = folder.path + "\\MSINFO32.EXE",
+                    spaced = "C:\\Program Files\\Vornacle Test\\msinfo32.exe";
+  const std::string programs[] = {path, tool, spaced, "C:\\Program.exe"};
+  const ScratchKey msinfo{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"},
+      location{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location"};
+  location.Set("MSINFO", REG_SZ, folder.path + '\0');
+  struct Row {
+    std::string path_value;  // "": none
+    DWORD path_type;
+    char tool;         // in the registered folder: 'f'ile, 'h'idden file, 'd'irectory or '-' none
+    std::string runs;  // the command lines logged, or the message box
+  } rows[] = {
+      {path, REG_SZ, 'f', '"' + path + "\"\n"},  // the PATH value, not the folder
+      {"", REG_SZ, 'f', '"' + tool + "\"\n"},
+      {spaced, REG_SZ, 'f', '"' + spaced + "\"\n"},
+      {path + " /report", REG_SZ, '-', path + " /report\n"},  // not a file: a command line
+      {"", REG_SZ, '-', ""},
+      {"", REG_SZ, 'h', ""},
+      {"", REG_SZ, 'd', ""},
+      {folder.path + "\\missing.exe", REG_SZ, 'f', ""},  // no existence test, no folder
+      {path, REG_EXPAND_SZ, 'f', ""},                    // read as nothing
+  };
+  for (const Row& row : rows) {
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, msinfo.key.c_str(), "PATH");
+    if (!row.path_value.empty()) msinfo.Set("PATH", row.path_type, row.path_value + '\0');
+    for (const std::string& program : programs) {
+      std::filesystem::remove_all(program);
+      std::filesystem::remove(program + ".log");
+      std::filesystem::create_directories(std::filesystem::path(program).parent_path());
+      if (program != tool || row.tool == 'f' || row.tool == 'h')
+        std::filesystem::copy(WindowsPath(RECORD_RUN), program);
+    }
+    if (row.tool == 'h') SetFileAttributesA(tool.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    if (row.tool == 'd') std::filesystem::create_directory(tool);
+    MsgBoxCapture boxes;
+    Click(about.Control(Form2::kCmdSysInfo));
+    std::string runs;
+    PumpUntil([&] {
+      runs.clear();
+      for (const std::string& program : programs) runs += ReadBytes(program + ".log");
+      return !runs.empty() || row.runs.empty();
+    });
+    for (const ShownBox& box : boxes.shown())
+      runs += box.title + "|" + std::to_string(box.flags) + "|" + box.prompt;
+    EXPECT_EQ(runs,
+              row.runs.empty() ? "Vornacle|0|System Information Is Unavailable At This Time" : row.runs);
+  }
+  for (const std::string& program : programs)
+    std::filesystem::remove_all(program), std::filesystem::remove(program + ".log");
+  std::filesystem::remove("C:\\Program Files\\Vornacle Test");
+}
+
+}  // namespace
+}  // namespace vornacle::testing

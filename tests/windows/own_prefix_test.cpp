@@ -1,0 +1,90 @@
+// Tests that need a wine prefix in a state of its own (see in-prefix.sh): the windows at the
+// display scale that the run was given, and a hosts file that the user may not write.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdlib>
+
+#include "main_window/hosts_file_win32.h"
+#include "resources/resource.h"
+#include "support/in_process.h"
+
+namespace vornacle::testing {
+namespace {
+
+TEST_F(Program, AtEachScaleTheWindowsKeepTheirTwipsAndThePictureAndGlyphsFitTheScreen) {
+  struct Row {
+    const char *dpi, *main, *about;
+    int glyph;
+  } rows[] = {
+      {"96", "Vornacle 269x141", "About Vornacle 399x299 fixed hidden-owner icon: 2:&OK@312,240,385,265", 16},
+      {"120", "Vornacle 336x176", "About Vornacle 499x374 fixed hidden-owner icon: 2:&OK@390,300,481,331",
+       20},
+      {"144", "Vornacle 404x212", "About Vornacle 599x449 fixed hidden-owner icon: 2:&OK@468,360,578,398",
+       24},
+      {"192", "Vornacle 538x282", "About Vornacle 798x598 fixed hidden-owner icon: 2:&OK@624,480,770,530",
+       32},
+  };
+  const Row* row =
+      std::find_if(rows, rows + 4, [](const Row& r) { return std::atoi(r.dpi) == int(GetDpiForSystem()); });
+  ASSERT_TRUE(row != rows + 4 && row->dpi == std::string(std::getenv("VORNACLE_TEST_DPI")))
+      << GetDpiForSystem();
+  about.Show();
+  EXPECT_TRUE(Describe(main.hwnd()).starts_with(row->main)) << Describe(main.hwnd());
+  EXPECT_TRUE(Describe(about.hwnd()).starts_with(row->about)) << Describe(about.hwnd());
+  // The picture, not the window's background, along the right and bottom edges and under the links.
+  UpdateWindow(about.hwnd());
+  HDC dc = GetDC(about.hwnd());
+  RECT client;
+  GetClientRect(about.hwnd(), &client);
+  const LONG w = client.right, h = client.bottom;
+  for (LONG i = 0; i < 10; ++i) {
+    for (POINT p :
+         {POINT{w - 1, i * h / 10}, POINT{i * w / 10, h - 1}, POINT{w * (36 + 3 * i) / 100, h * 77 / 100}}) {
+      EXPECT_NE(GetPixel(dc, p.x, p.y), GetSysColor(COLOR_BTNFACE)) << p.x << "," << p.y;
+    }
+  }
+  ReleaseDC(about.hwnd(), dc);
+  // Each glyph is drawn at the size for the scale, from a frame of its own, not scaled up.
+  for (int button : {Form1::kCommand1, Form1::kCommand2}) {
+    BUTTON_IMAGELIST image{};
+    int size = 0;
+    SendMessageA(main.Control(button), BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&image));
+    ImageList_GetIconSize(image.himl, &size, &size);
+    EXPECT_EQ(size, row->glyph);
+  }
+  for (int group : {IDI_GLYPH_IP, IDI_GLYPH_HOSTNAME}) {
+    auto* directory =
+        LockResource(LoadResource(nullptr, FindResourceA(nullptr, MAKEINTRESOURCEA(group), RT_GROUP_ICON)));
+    const int frame =
+        LookupIconIdFromDirectoryEx(static_cast<BYTE*>(directory), TRUE, row->glyph, row->glyph, 0);
+    auto* image =
+        LockResource(LoadResource(nullptr, FindResourceA(nullptr, MAKEINTRESOURCEA(frame), RT_ICON)));
+    EXPECT_EQ(static_cast<BITMAPINFOHEADER*>(image)->biWidth, row->glyph);
+  }
+  // Moved to a 100 % screen, the main window lays itself out again.
+  RECT suggested;
+  GetWindowRect(main.hwnd(), &suggested);
+  SendMessageA(main.hwnd(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_TRUE(Describe(main.hwnd()).find("269x141 fixed taskbar icon: 1002:@64,8,257,27") !=
+              std::string::npos);
+}
+
+TEST(ReadOnlyHosts, IsRefusedWithAccessDeniedAndKeepsEveryByte) {
+  ScratchFolder folder;
+  const std::string hosts = folder.path + "\\hosts";
+  WriteBytes(hosts, "127.0.0.1 localhost");
+  SetFileAttributesA(hosts.c_str(), FILE_ATTRIBUTE_READONLY);
+  std::string outcome = "written";
+  try {
+    AppendHostsEntry(hosts, "10.0.0.5", "printer1");
+  } catch (const RuntimeFailure& failure) {
+    outcome = std::to_string(failure.number);
+  }
+  EXPECT_EQ(ReadBytes(hosts) + " " + outcome, "127.0.0.1 localhost 5");
+  SetFileAttributesA(hosts.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+}  // namespace
+}  // namespace vornacle::testing

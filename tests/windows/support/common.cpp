@@ -1,0 +1,92 @@
+// Nothing here needs the program, so that the end-to-end tests use it too.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "support/support.h"
+
+namespace vornacle::testing {
+
+bool WaitFor(const std::function<bool()>& done, const std::function<void()>& meanwhile) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+  while (!done() && std::chrono::steady_clock::now() < deadline) meanwhile();
+  return done();
+}
+
+void PressKey(WORD key, WORD modifier) {
+  std::vector<INPUT> inputs;
+  for (auto [vk, flags] :
+       {std::pair{modifier, 0}, {key, 0}, {key, KEYEVENTF_KEYUP}, {modifier, KEYEVENTF_KEYUP}}) {
+    if (vk == 0) continue;
+    inputs.push_back(INPUT{INPUT_KEYBOARD, {}});
+    inputs.back().ki.wVk = vk;
+    inputs.back().ki.dwFlags = flags;
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+std::string Text(HWND hwnd) {
+  std::string text(static_cast<std::size_t>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  text.resize(SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+  return text;
+}
+
+std::string Describe(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  HWND owner = GetWindow(window, GW_OWNER);
+  std::ostringstream out;
+  out << Text(window) << " " << r.right << "x" << r.bottom
+      << ((style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) ==
+                  (WS_CAPTION | WS_SYSMENU)
+              ? " fixed"
+              : " sizable")
+      << (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW ? " taskbar" : "")
+      << (owner && !IsWindowVisible(owner) ? " hidden-owner" : "")
+      << (SendMessageA(window, WM_GETICON, ICON_SMALL, 0) ? " icon" : "") << (GetMenu(window) ? " menu" : "")
+      << ":";
+  for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    out << " " << GetDlgCtrlID(c) << ":" << Text(c) << "@" << r.left << "," << r.top << "," << r.right << ","
+        << r.bottom;
+  }
+  return out.str();
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ostringstream bytes;
+  bytes << std::ifstream(path, std::ios::binary).rdbuf();
+  return bytes.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string WindowsPath(const std::string& unix_path) {
+  std::string path = "Z:" + unix_path;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+ScratchFolder::ScratchFolder() {
+  static int count = 0;
+  path = (std::filesystem::temp_directory_path() /
+          ("vornacle-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count)))
+             .string();
+  std::filesystem::create_directories(path);
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path, ignored);
+}
+
+}  // namespace vornacle::testing
