@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "main_window/Module1.h"
-#include "main_window/hosts_entry.h"
 #include "support/in_process.h"
 
 namespace vornacle::testing {
@@ -74,15 +73,6 @@ TEST_F(AddToHosts, AFileHeldOpenWithoutSharingIsLeftAloneAndTheFileIsNeverKeptOp
   HANDLE exclusive = CreateFileA(hosts.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   EXPECT_NE(exclusive, INVALID_HANDLE_VALUE) << "nobody holds the file open any more";
   CloseHandle(exclusive);
-}
-
-TEST(GetWinPath, IsTheWindowsFolderThatHoldsTheHostsFileOrEmptyWhenThePlatformFails) {
-  char expected[MAX_PATH] = {};
-  GetWindowsDirectoryA(expected, MAX_PATH);
-  EXPECT_EQ(Form1().GetWinPath(), expected);
-  EXPECT_TRUE(std::filesystem::exists(expected + std::string(kHostsFileBelowWindows)));
-  auto failing = Module1::GetWindowsDirectoryA.Replace([](char*, std::uint32_t) { return 0u; });
-  EXPECT_EQ(Form1().GetWinPath(), "");
 }
 
 }  // namespace

@@ -33,18 +33,22 @@ TEST_F(Program, AtEachScaleTheWindowsKeepTheirTwipsAndThePictureAndGlyphsFitTheS
   about.Show();
   EXPECT_TRUE(Describe(main.hwnd()).starts_with(row->main)) << Describe(main.hwnd());
   EXPECT_TRUE(Describe(about.hwnd()).starts_with(row->about)) << Describe(about.hwnd());
-  // The picture, not the window's background, along the right and bottom edges and under the links.
+  // The picture, not the window's background, along the right and bottom edges; the links white on it.
   UpdateWindow(about.hwnd());
   HDC dc = GetDC(about.hwnd());
   RECT client;
   GetClientRect(about.hwnd(), &client);
   const LONG w = client.right, h = client.bottom;
-  for (LONG i = 0; i < 10; ++i) {
-    for (POINT p :
-         {POINT{w - 1, i * h / 10}, POINT{i * w / 10, h - 1}, POINT{w * (36 + 3 * i) / 100, h * 77 / 100}}) {
+  int white = 0;
+  for (LONG i = 0; i < 100; ++i) {
+    for (POINT p : {POINT{w - 1, i * h / 100}, POINT{i * w / 100, h - 1},
+                    POINT{w * (3600 + 25 * i) / 10000, h * 665 / 1000},
+                    POINT{w * (3600 + 25 * i) / 10000, h * 745 / 1000}}) {
       EXPECT_NE(GetPixel(dc, p.x, p.y), GetSysColor(COLOR_BTNFACE)) << p.x << "," << p.y;
+      white += GetPixel(dc, p.x, p.y) == RGB(255, 255, 255);
     }
   }
+  EXPECT_GT(white, 20);
   ReleaseDC(about.hwnd(), dc);
   // Each glyph is drawn at the size for the scale, from a frame of its own, not scaled up.
   for (int button : {Form1::kCommand1, Form1::kCommand2}) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "support/support.h"
@@ -34,6 +35,21 @@ std::string Text(HWND hwnd) {
   std::string text(static_cast<std::size_t>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
   text.resize(SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
   return text;
+}
+
+HWND TopWindow(DWORD process, const char* window_class) {
+  std::tuple<DWORD, const char*, HWND> search{process, window_class, nullptr};
+  auto match = [](HWND hwnd, LPARAM lparam) -> BOOL {
+    auto& [process, window_class, found] = *reinterpret_cast<decltype(search)*>(lparam);
+    char name[32] = {};
+    DWORD owner = 0;
+    GetClassNameA(hwnd, name, sizeof name);
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == process && IsWindowVisible(hwnd) && std::string(name) == window_class) found = hwnd;
+    return found == nullptr;
+  };
+  EnumWindows(match, reinterpret_cast<LPARAM>(&search));
+  return std::get<2>(search);
 }
 
 std::string Describe(HWND window) {

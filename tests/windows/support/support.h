@@ -15,6 +15,8 @@ bool WaitFor(
 // Real keystrokes into the foreground window: the modifier held while the key is pressed.
 void PressKey(WORD key, WORD modifier = 0);
 std::string Text(HWND hwnd);  // through WM_GETTEXT, which works across processes too
+// The process's visible top-level window of the class: its main window, or "#32770" a message box.
+HWND TopWindow(DWORD process, const char* window_class);
 // A window as a user meets it: "caption WxH (client) fixed|sizable [taskbar] [hidden-owner] [icon]
 // [menu]:" and its child controls in tab order, each " id:caption@left,top,right,bottom".
 std::string Describe(HWND window);

@@ -1,0 +1,157 @@
+// Both windows as a user meets them: a session, step by step, in which each step acts as the user
+// does and reads back what the user then sees; the copy item; the names that screen readers hear;
+// and the program file's version record and its binding of missing entry points.
+#include <windows.h>
+
+#include <initguid.h>  // IID_IAccessible in this file, not an import
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include "runtime/declared.h"
+#include "support/in_process.h"
+
+namespace vornacle::testing {
+namespace {
+
+using std::string_literals::operator""s;
+
+TEST_F(Program, ASessionThroughBothWindows) {
+  MsgBoxCapture boxes;
+  const auto about_button = [&] { Click(main.Control(Form1::kCommand4)); };
+  const auto windows = [&] {
+    return std::string(main.IsLoaded() ? "main" : "") + (about.IsLoaded() ? " about" : "") +
+           (forms::ProgramEnded() ? " ended" : "") + (boxes.shown().empty() ? "" : " a box");
+  };
+  const auto focus = [] { return "focus " + std::to_string(GetDlgCtrlID(GetFocus())); };
+  const auto centred = [&] {
+    RECT r;
+    GetWindowRect(main.hwnd(), &r);
+    return std::abs(r.left + r.right - GetSystemMetrics(SM_CXSCREEN)) < 2 &&
+           std::abs(r.top + r.bottom - GetSystemMetrics(SM_CYSCREEN)) < 2;
+  };
+  const auto pointer = [&](POINT p) {  // "arrow", or the hot spot and the mask's size, which holds both
+    ClientToScreen(about.hwnd(), &p);  // halves of a two-colour pointer
+    SetCursorPos(p.x, p.y);
+    SendMessageA(about.hwnd(), WM_SETCURSOR, WPARAM(about.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    ICONINFO i{};
+    BITMAP mask{};
+    if (GetCursor() == LoadCursor(nullptr, IDC_ARROW) || !GetIconInfo(GetCursor(), &i)) return "arrow "s;
+    GetObject(i.hbmMask, sizeof mask, &mask);
+    return std::to_string(i.xHotspot) + "," + std::to_string(i.yHotspot) + " " +
+           std::to_string(mask.bmWidth) + "x" + std::to_string(mask.bmHeight) + (i.fIcon ? " icon " : " ");
+  };
+  const auto restart = [&] { about.Unload(), forms::ResetProgram(), main.Show(); };
+  struct Step {
+    std::function<void()> act;
+    std::function<std::string()> see;
+    std::string expected;
+  } steps[] = {
+      // Exit has the cancel id (2), so Esc clicks it; no control has the id (1) that Enter clicks.
+      {[] {}, [&] { return Describe(main.hwnd()) + (centred() ? " centred" : ""); },
+       "Vornacle 269x141 fixed taskbar icon: 1002:@64,8,257,27 1003:@64,72,257,91 1004:Get &IP "
+       "Address@64,32,153,65 "
+       "1005:Get &Hostname@168,32,257,65 2:E&xit@184,104,257,129 1008:&About@24,104,97,129 "
+       "1009:A&dd to hosts@104,104,177,129 centred"},
+      {[] { PressKey(VK_RETURN), PressKey('Q'); }, [&] { return main.Text(Form1::kText1) + " " + windows(); },
+       "q main"},
+      {[&] { about_button(), about_button(); },
+       [&] {
+         return Describe(about.hwnd()) +
+                (FindWindowExA(nullptr, about.hwnd(), "VornacleForm", "About Vornacle") ? " +1" : "");
+       },
+       "About Vornacle 399x299 fixed hidden-owner icon: 2:&OK@312,240,385,265 2004:&System "
+       "Info@312,272,385,297"},
+      {[] {},
+       [&] {
+         return pointer({150, 196}) + pointer({150, 220}) + pointer({20, 260});
+       },
+       "5,0 32x64 5,0 32x64 arrow "},
+      {[] {}, focus, "focus 2"},
+      {[] { PressKey(VK_TAB); }, focus, "focus 2004"},
+      {about_button, focus, "focus 2"},  // shown again while open: the focus goes back to OK
+      {[&] { Click(about.Control(Form2::kCommand1)); }, windows, "main"},
+      {[&] { about_button(), PressKey('O', VK_MENU); }, windows, "main"},
+      {[&] { about_button(), PressKey(VK_ESCAPE); }, windows, "main"},
+      {[&] { about_button(), SendMessageA(about.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }, windows, "main"},
+      {[&] { about_button(), SendMessageA(main.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }, windows, " about"},
+      {[&] { SendMessageA(about.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }, windows, " ended"},
+      {[&] { restart(), about_button(), Click(main.Control(Form1::kCommand3)); }, windows, " about ended"},
+      {[&] { restart(), PressKey(VK_ESCAPE); }, windows, " ended"},
+      {[&] { restart(), PressKey('X', VK_MENU); }, windows, " ended"},
+      {[&] { restart(), SendMessageA(main.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }, windows, " ended"},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    PumpUntil([&] { return step.see() == step.expected; });
+    EXPECT_EQ(step.see(), step.expected);
+  }
+}
+
+LRESULT CALLBACK CountCopies(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                             DWORD_PTR copies) {
+  *reinterpret_cast<int*>(copies) += message == WM_COPY;
+  return DefSubclassProc(hwnd, message, wparam, lparam);
+}
+
+TEST_F(Program, CtrlCCopiesTheSelectionExactlyOnce) {
+  main.SetText(Form1::kText1, "10.0.0.5 and more");
+  SendMessageA(main.Control(Form1::kText1), EM_SETSEL, 0, 8);
+  int copies = 0;
+  SetWindowSubclass(main.Control(Form1::kText1), CountCopies, 1, reinterpret_cast<DWORD_PTR>(&copies));
+  PressKey('C', VK_CONTROL);
+  ASSERT_TRUE(PumpUntil([&] { return copies > 0; }));
+  Type('Z', Form1::kText1, "z and more");  // after any keystroke that the copy item sent
+  EXPECT_EQ(copies, 1) << "the copy item's own keystroke does not run it again";
+  RemoveWindowSubclass(main.Control(Form1::kText1), CountCopies, 1);
+  OpenClipboard(nullptr);
+  EXPECT_STREQ(static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT))), "10.0.0.5");
+  GlobalUnlock(GetClipboardData(CF_TEXT));
+  CloseClipboard();
+}
+
+TEST_F(Program, ScreenReadersHearEachBoxByItsLabelWithItsRoleAndValue) {
+  Type('Q', Form1::kText1, "q");
+  PressKey(VK_TAB);
+  Type('W', Form1::kText2, "w");
+  std::wstring heard;
+  for (int id : {Form1::kText1, Form1::kText2}) {
+    IAccessible* box = nullptr;
+    AccessibleObjectFromWindow(main.Control(id), OBJID_CLIENT, IID_IAccessible,
+                               reinterpret_cast<void**>(&box));
+    ASSERT_NE(box, nullptr);
+    VARIANT self{}, role{};
+    self.vt = VT_I4;  // and lVal CHILDID_SELF
+    BSTR name = nullptr, value = nullptr;
+    box->get_accName(self, &name);
+    box->get_accValue(self, &value);
+    box->get_accRole(self, &role);
+    heard += std::wstring(name) + L"=" + value + L"/" + std::to_wstring(role.lVal) + L" ";
+    SysFreeString(name);
+    SysFreeString(value);
+    box->Release();
+  }
+  EXPECT_EQ(heard, L"IP Address:=q/42 Hostname:=w/42 ");  // 42: editable text
+}
+
+TEST(ProgramFile, HasItsVersionRecordAndReportsAMissingEntryPoint) {
+  char path[MAX_PATH], *text = nullptr;
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string data(GetFileVersionInfoSizeA(path, nullptr), '\0'), seen;
+  GetFileVersionInfoA(path, 0, static_cast<DWORD>(data.size()), data.data());
+  for (std::string key : {"FileDescription", "FileVersion", "ProductVersion"}) {
+    UINT length = 0;
+    VerQueryValueA(data.data(), ("\\StringFileInfo\\040904B0\\" + key).c_str(),
+                   reinterpret_cast<void**>(&text), &length);
+    seen += text + std::string(";");
+  }
+  try {
+    Declared<int()>{"kernel32.dll", "NoSuchEntry"}();
+  } catch (const RuntimeFailure& failure) {
+    seen += std::to_string(failure.number) + " " + failure.description;
+  }
+  EXPECT_EQ(seen, "Main Executable;1.00;1.00;453 Can't find DLL entry point NoSuchEntry in kernel32.dll");
+}
+
+}  // namespace
+}  // namespace vornacle::testing
