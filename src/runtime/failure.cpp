@@ -14,9 +14,9 @@ RuntimeFailure CurrentFailure() {
   } catch (const std::bad_alloc&) {
     return {kErrOutOfMemory, "Out of memory"};
   } catch (const std::exception& e) {
-    return {51, std::string("Internal error: ") + e.what()};
+    return {kErrInternal, std::string("Internal error: ") + e.what()};
   } catch (...) {
-    return {51, "Internal error"};
+    return {kErrInternal, "Internal error"};
   }
 }
 

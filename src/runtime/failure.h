@@ -13,6 +13,7 @@ struct RuntimeFailure {
 // Failure numbers the program raises itself.
 inline constexpr long kErrInvalidCall = 5;
 inline constexpr long kErrOutOfMemory = 7;
+inline constexpr long kErrInternal = 51;
 inline constexpr long kErrFileNotFound = 53;
 inline constexpr long kErrEntryPointNotFound = 453;
 
