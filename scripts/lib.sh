@@ -4,10 +4,10 @@
 VORNACLE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 VORNACLE_PACKAGES=(
-  cmake ninja-build g++ googletest
+  cmake ninja-build g++ googletest clang-format
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick icoutils
-  iproute2 util-linux procps
+  wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick
+  iproute2 util-linux
 )
 
 ensure_packages() {
