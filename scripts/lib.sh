@@ -4,7 +4,7 @@
 VORNACLE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 VORNACLE_PACKAGES=(
-  cmake ninja-build g++ googletest clang-format
+  cmake ninja-build g++ googletest clang-format git
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick
   iproute2 util-linux
