@@ -67,12 +67,6 @@ TEST_F(Program, AtEachScaleTheWindowsKeepTheirTwipsAndThePictureAndGlyphsFitTheS
         LockResource(LoadResource(nullptr, FindResourceA(nullptr, MAKEINTRESOURCEA(frame), RT_ICON)));
     EXPECT_EQ(static_cast<BITMAPINFOHEADER*>(image)->biWidth, row->glyph);
   }
-  // Moved to a 100 % screen, the main window lays itself out again.
-  RECT suggested;
-  GetWindowRect(main.hwnd(), &suggested);
-  SendMessageA(main.hwnd(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
-  EXPECT_TRUE(Describe(main.hwnd()).find("269x141 fixed taskbar icon: 1002:@64,8,257,27") !=
-              std::string::npos);
 }
 
 TEST(ReadOnlyHosts, IsRefusedWithAccessDeniedAndKeepsEveryByte) {
