@@ -59,7 +59,8 @@ TEST(Resolver, EveryPathGivesItsAnswerMessagesAndCalls) {
 }
 
 TEST(Resolver, ASocketsLibraryThatCannotBeBoundFailsToTheCaller) {
-  Transcript log;  // no stand-in: natively nothing binds, as if wsock32.dll were missing
+  Transcript log;                     // no stand-in: natively nothing binds, as if wsock32.dll were missing
+  { FakeWsock32 gone(log, kAlpha); }  // nor does a stand-in outlive its scope
   for (bool reverse : {false, true}) {
     try {
       reverse ? clsResolve().GetHostNameFromIP("x") : clsResolve().GetIPFromHostName("x");
