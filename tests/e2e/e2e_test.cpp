@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
+#include <filesystem>
 #include <sstream>
 
 #include "support/support.h"
@@ -14,12 +14,11 @@ namespace vornacle::testing {
 namespace {
 
 struct Copy {
-  explicit Copy(std::string exe = WindowsPath(VORNACLE_EXE), const char* environment = nullptr) {
+  explicit Copy(std::string exe = WindowsPath(VORNACLE_EXE)) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     exe = '"' + exe + '"';
-    CreateProcessA(nullptr, exe.data(), nullptr, nullptr, FALSE, 0, const_cast<char*>(environment), nullptr,
-                   &startup, &process);
+    CreateProcessA(nullptr, exe.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
     EXPECT_TRUE(WaitFor([&] { return Box(1) != nullptr; })) << "no main window";
   }
   ~Copy() {
@@ -100,16 +99,14 @@ TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
   ScratchFolder folder;
   CopyFileA(WindowsPath(VORNACLE_EXE).c_str(), (folder.path + "\\vornacle.exe").c_str(), FALSE);
   CopyFileA(WindowsPath(PLANTED_DLL).c_str(), (folder.path + "\\wsock32.dll").c_str(), FALSE);
-  std::string environment;
-  for (const char* v = GetEnvironmentStringsA(); *v; v += std::strlen(v) + 1) {
-    if (std::strncmp(v, "WINEDLLOVERRIDES=", 17) != 0) environment.append(v).push_back('\0');
-  }
-  environment.append("WINEDLLOVERRIDES=wsock32=n,b;mscoree,mshtml=").push_back('\0');
-  Copy program(folder.path + "\\vornacle.exe", environment.c_str());
-  SendMessageA(program.Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("localhost"));
-  PostMessageA(FindWindowExA(program.Window(), nullptr, "Button", "Get &IP Address"), BM_CLICK, 0, 0);
-  EXPECT_TRUE(WaitFor([&] { return Text(program.Box(0)) == "127.0.0.1"; }));
-  EXPECT_EQ(ReadBytes(folder.path + "\\wsock32.dll.loaded"), "");
+  const ScratchKey program{HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\vornacle.exe"};
+  RegSetKeyValueA(program.root, (program.key + "\\DllOverrides").c_str(), "wsock32", REG_SZ, "native,builtin",
+                  15);
+  Copy copy(folder.path + "\\vornacle.exe");
+  SendMessageA(copy.Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("localhost"));
+  PostMessageA(FindWindowExA(copy.Window(), nullptr, "Button", "Get &IP Address"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return Text(copy.Box(0)) == "127.0.0.1"; }));
+  EXPECT_FALSE(std::filesystem::exists(folder.path + "\\wsock32.dll.loaded"));
 }
 
 }  // namespace

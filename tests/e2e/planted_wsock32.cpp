@@ -1,14 +1,11 @@
 // Stands in for a library that somebody left beside the program: it records that it was loaded.
 #include <windows.h>
 
-#include <fstream>
-#include <string>
-
 BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
-    char path[MAX_PATH];
-    GetModuleFileNameA(self, path, MAX_PATH);
-    std::ofstream(std::string(path) + ".loaded") << "loaded\n";
+    char path[MAX_PATH + 8] = {};
+    lstrcatA(path + GetModuleFileNameA(self, path, MAX_PATH), ".loaded");
+    CloseHandle(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   }
   return TRUE;
 }
