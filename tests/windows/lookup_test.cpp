@@ -1,5 +1,4 @@
 // The main window's lookups through the real wsock32, over the suite's own hosts file.
-#include "resolve/clsResolve.h"
 #include "support/in_process.h"
 
 namespace vornacle::testing {
