@@ -1,4 +1,4 @@
-# Shared by the README's commands: installs what is missing and builds the presets.
+# Shared by the README's commands: installs what is missing, builds the presets, and runs wine.
 # shellcheck shell=bash
 
 VORNACLE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -6,23 +6,47 @@ VORNACLE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VORNACLE_PACKAGES=(
   cmake ninja-build g++ googletest clang-format git
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick
+  wine wine64 wine32:i386 qemu-user-static fonts-wine xvfb x11-utils xdotool imagemagick
   iproute2 util-linux
 )
+
+# Wine's 64-bit loader, called directly: with 32-bit wine installed, "wine" would start every
+# program through the 32-bit loader first, which may run in an emulator. For a 32-bit program it
+# hands over to the 32-bit loader itself.
+export WINELOADER=/usr/lib/wine/wine64
+wine() { "$WINELOADER" "$@"; }
+# Under QEMU's emulator, 32-bit wine probes the whole guest address space above its 2 GB for room
+# in 64 KiB steps at every start (a minute or more; the emulator relocates the probes instead of
+# failing them). A guest address space of 2 GB and 16 MB leaves it that much less to probe, and
+# every program starts in seconds; wine's 32-bit programs use only the lower 2 GB.
+export QEMU_RESERVED_VA=0x81000000
 
 ensure_packages() {
   local missing=()
   for p in "${VORNACLE_PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "error: these packages are missing and installing them needs root" >&2
-    return 1
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "error: these packages are missing and installing them needs root" >&2
+      return 1
+    fi
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
   fi
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  ensure_32bit_programs
+}
+
+# Where the kernel runs no 32-bit programs (its 32-bit emulation turned off), QEMU's user-mode
+# emulator runs them, registered with binfmt_misc; where they run natively, nothing is registered.
+ensure_32bit_programs() {
+  /usr/lib/wine/wine --version >/dev/null 2>&1 && return 0
+  local binfmt=/proc/sys/fs/binfmt_misc
+  [ -e $binfmt/register ] || mount -t binfmt_misc binfmt_misc $binfmt
+  [ -e $binfmt/qemu-i386 ] || printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' >$binfmt/register
+  /usr/lib/wine/wine --version >/dev/null 2>&1 || { echo "error: 32-bit programs cannot run here" >&2; return 1; }
 }
 
 # build_preset NAME [extra cmake arguments...]
@@ -30,4 +54,25 @@ build_preset() {
   local preset=$1
   shift
   (cd "$VORNACLE_ROOT" && cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset")
+}
+
+# prepare_prefix PREFIX [COMMAND...]: makes the wine prefix once, with wine's own bitmap fonts (so
+# that "MS Sans Serif" is the real one) and windows that close at once without a window manager.
+# COMMAND runs wine as another user who owns PREFIX.
+prepare_prefix() {
+  local prefix=$1
+  shift
+  [ -f "$prefix/.vornacle-ready" ] && return 0
+  echo "Preparing the wine prefix in $prefix (the first start of 32-bit wine takes minutes)"
+  "$@" env WINEPREFIX="$prefix" "$WINELOADER" wineboot -i </dev/null >/dev/null 2>&1
+  cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+  "$@" env WINEPREFIX="$prefix" "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ \
+    /d N /f </dev/null >/dev/null 2>&1
+  "$@" env WINEPREFIX="$prefix" wineserver -w
+  touch "$prefix/.vornacle-ready"
+}
+
+# set_scale DPI: the display scale of the programs that start in $WINEPREFIX from now on.
+set_scale() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
 }

@@ -1,12 +1,15 @@
 // The About window's layout table, picture and Click handlers.
 #include "about/Form2.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 #include "about/Module2.h"
 #include "about/registry.h"
 #include "resources/resource.h"
 #include "runtime/msgbox.h"
+#include "runtime/system_library.h"
 
 namespace vornacle {
 
@@ -31,19 +34,55 @@ bool IsFile(const std::string& path, DWORD excluded = 0) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | excluded)) == 0;
 }
 
-// Starts the program as a new process, shown normally; nothing waits for it. A text that names a
-// file is that file: handed over unquoted, a path with spaces would first start whatever program
-// stands at the part before the first space ("C:\Program.exe"). Any other text is a command line.
-void StartProgram(const std::string& command) {
-  const bool is_file = IsFile(command);
-  std::string command_line = is_file ? '"' + command + '"' : command;
+bool IsWow64() {
+  BOOL wow64 = FALSE;
+  return newer::IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
+// While it lives, a 32-bit program on 64-bit Windows sees this thread's System32 as it is, not its
+// own 32-bit stand-in, so that a path that the 64-bit registry gives means what it says.
+class UnredirectedSystemFolder {
+ public:
+  explicit UnredirectedSystemFolder(bool wanted)
+      : off_(wanted && Wow64DisableWow64FsRedirection(&previous_)) {}
+  ~UnredirectedSystemFolder() {
+    if (off_) Wow64RevertWow64FsRedirection(previous_);
+  }
+  UnredirectedSystemFolder(const UnredirectedSystemFolder&) = delete;
+  UnredirectedSystemFolder& operator=(const UnredirectedSystemFolder&) = delete;
+
+ private:
+  void* previous_ = nullptr;
+  bool off_;
+};
+
+// The program that a registered text names, and its arguments: the quoted part of a text that
+// begins with a quote, or else the longest part up to a space or the end that names an existing
+// file exactly as written. No extension is added and no folder searched, so that a missing
+// "C:\Program Files\Tool\tool.exe" never starts "C:\Program.exe", as an unquoted command line would.
+std::pair<std::string, std::string> SplitCommand(const std::string& text) {
+  if (text.starts_with('"')) {
+    const std::size_t end = std::min(text.find('"', 1), text.size());
+    return {text.substr(1, end - 1), text.substr(std::min(end + 1, text.size()))};
+  }
+  for (std::size_t end = text.size(); end != std::string::npos && end > 0; end = text.rfind(' ', end - 1)) {
+    if (IsFile(text.substr(0, end))) return {text.substr(0, end), text.substr(end)};
+  }
+  return {};
+}
+
+// Starts the program as a new process, shown normally; nothing waits for it.
+void StartProgram(const std::string& text) {
+  const auto [program, arguments] = SplitCommand(text);
+  if (!IsFile(program)) throw RuntimeFailure{kErrFileNotFound, "File not found"};
+  std::string command_line = '"' + program + '"' + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
-  if (command.empty() || !CreateProcessA(is_file ? command.c_str() : nullptr, command_line.data(), nullptr,
-                                         nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+  if (!CreateProcessA(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
     throw RuntimeFailure{kErrFileNotFound, "File not found"};
   }
   CloseHandle(process.hThread);
@@ -52,8 +91,9 @@ void StartProgram(const std::string& command) {
 
 constexpr forms::LabelLook kLinkLook{"MS Sans Serif", 975, FW_NORMAL, RGB(255, 255, 255)};
 
-constexpr forms::FormSpec kForm{"About Vornacle", 5985,      4485,      forms::StartPosition::Default, false,
-                                IDI_VORNACLE,     kControls, &kLinkLook};
+constexpr forms::FormSpec kForm{
+    "About Vornacle",   5985,      4485,      forms::StartPosition::Default, false, IDI_VORNACLE,
+    IDI_VORNACLE_LARGE, kControls, &kLinkLook};
 
 }  // namespace
 
@@ -115,14 +155,28 @@ void Form2::cmdsysinfo_Click() { StartSysInfo(); }
 
 void Form2::StartSysInfo() {
   try {
+    // A 32-bit program on 64-bit Windows is shown the 32-bit registry; the tool is registered in
+    // the 64-bit one, which is read where the program's own finds nothing.
+    const bool wow64 = IsWow64();
+    bool from_64bit_view = false;
     std::string path;
-    bool found = GetKeyValue(kHkeyLocalMachine, kMsinfoKey, "PATH", path);
-    if (!found && GetKeyValue(kHkeyLocalMachine, kSharedToolsKey, "MSINFO", path) &&
-        IsFile(path + kToolFile, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
-      path += kToolFile;
-      found = true;
+    const auto read = [&](const char* key, const char* value) {
+      if (GetKeyValue(kHkeyLocalMachine, key, value, path)) return true;
+      from_64bit_view = wow64 && vornacle::GetKeyValue(kHkeyLocalMachine, key, value, path, kKeyWow64_64Key);
+      return from_64bit_view;
+    };
+    bool found = read(kMsinfoKey, "PATH");
+    if (!found && read(kSharedToolsKey, "MSINFO")) {
+      const UnredirectedSystemFolder system_folder(from_64bit_view);
+      if (IsFile(path + kToolFile, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
+        path += kToolFile;
+        found = true;
+      }
     }
-    if (found) return StartProgram(path);
+    if (found) {
+      const UnredirectedSystemFolder system_folder(from_64bit_view);
+      return StartProgram(path);
+    }
   } catch (...) {
     // Every failure on the way ends in the one message below.
   }

@@ -21,12 +21,12 @@ std::string HexWithoutLeadingZero(unsigned char byte) {
 }  // namespace
 
 bool GetKeyValue(std::int32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
-                 std::string& KeyVal) {
+                 std::string& KeyVal, std::uint32_t view) {
   // Predefined roots are sign-extended handle values on 64-bit systems.
   void* root = reinterpret_cast<void*>(static_cast<std::intptr_t>(KeyRoot));
   void* key = nullptr;
   bool result = false;
-  if (advapi32::RegOpenKeyExA(root, KeyName.c_str(), 0, kKeyRead, &key) != 0) {
+  if (advapi32::RegOpenKeyExA(root, KeyName.c_str(), 0, kKeyRead | view, &key) != 0) {
     KeyVal.clear();
   } else {
     std::array<unsigned char, kValueBufferSize> buffer{};

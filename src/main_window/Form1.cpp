@@ -31,8 +31,9 @@ constexpr std::array kControls{
     forms::ControlSpec{Form1::kCommand5, ControlKind::Button, "A&dd to hosts", 1560, 1560, 1095, 375},
 };
 
-constexpr forms::FormSpec kForm{"Vornacle", 4035,         2115,     forms::StartPosition::CentreScreen,
-                                true,       IDI_VORNACLE, kControls};
+constexpr forms::FormSpec kForm{
+    "Vornacle",         4035,     2115, forms::StartPosition::CentreScreen, true, IDI_VORNACLE,
+    IDI_VORNACLE_LARGE, kControls};
 
 constexpr char kEnterFirst[] = "You must enter the information first!";
 constexpr char kLookupFailed[] = "Error! Make sure you are connected to the net and are entering valid info!";

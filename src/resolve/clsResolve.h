@@ -30,7 +30,7 @@ inline Declared<std::uint32_t(const char*)> inet_addr{"wsock32.dll", "inet_addr"
 inline constexpr std::uint16_t kWinsockVersion11 = 0x0101;
 inline constexpr int kAfInet = 2;
 inline constexpr std::uint32_t kInvalidAddress = 0xFFFFFFFFu;
-// The start-up record the platform fills: 404 bytes in the 32-bit layout, 408 in the 64-bit one.
+// The start-up record the platform fills: 400 bytes in the 32-bit layout, 408 in the 64-bit one.
 inline constexpr std::size_t kStartupRecordSize = 408;
 
 class clsResolve {

@@ -107,6 +107,8 @@ HAND = [  # a pointing hand; the tip of the index finger is the hot spot (5, 0)
 ]
 HAND_HOT_SPOT = (5, 0)
 GLYPH_SIZES = (16, 20, 24, 32)  # 100 %, 125 %, 150 % and 200 %
+# The window icon's small and big sizes at those scales, beyond the 16-pixel image of its own.
+ICON_LARGE_SIZES = (20, 24, 32, 40, 48, 64)
 
 
 def cursor_file(rows, hot_spot):
@@ -126,15 +128,16 @@ def cursor_file(rows, hot_spot):
     return struct.pack("<HHH", 0, 2, 1) + entry + image
 
 
-def icon_image(rows):
-    """A square 8-bit icon image: header, 256-entry palette, colour rows, mask rows (bottom-up)."""
+def icon_image(rows, bits=8):
+    """A square icon image of 8 or 4 bits a pixel: header, palette, colour rows, mask rows (bottom-up)."""
     size = len(rows)
     chars = sorted(PALETTE)
     index = {c: i + 1 for i, c in enumerate(chars)}  # entry 0 is black, under the mask
     mask_stride = (size + 31) // 32 * 4
-    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 8, 0, size * size + size * mask_stride,
-                         0, 0, 0, 0)
-    palette = bytearray(256 * 4)
+    colour_stride = (size * bits + 31) // 32 * 4
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, bits, 0,
+                         size * colour_stride + size * mask_stride, 0, 0, 0, 0)
+    palette = bytearray(4 << bits)
     for c, i in index.items():
         r, g, b = PALETTE[c]
         palette[4 * i:4 * i + 4] = bytes((b, g, r, 0))
@@ -142,9 +145,12 @@ def icon_image(rows):
     mask = bytearray()
     for row in reversed(rows):
         assert len(row) == size
-        colours += bytes(0 if c == "." else index[c] for c in row)
-        bits = sum(1 << (mask_stride * 8 - 1 - x) for x, c in enumerate(row) if c == ".")
-        mask += bits.to_bytes(mask_stride, "big")
+        pixels = [0 if c == "." else index[c] for c in row]
+        if bits == 4:
+            pixels = [pixels[x] << 4 | (pixels[x + 1] if x + 1 < size else 0) for x in range(0, size, 2)]
+        colours += bytes(pixels).ljust(colour_stride, b"\0")
+        clear = sum(1 << (mask_stride * 8 - 1 - x) for x, c in enumerate(row) if c == ".")
+        mask += clear.to_bytes(mask_stride, "big")
     return header + bytes(palette) + bytes(colours) + bytes(mask)
 
 
@@ -154,12 +160,12 @@ def scaled(rows, size):
     return ["".join(rows[y * n // size][x * n // size] for x in range(size)) for y in range(size)]
 
 
-def ico_file(rows, sizes=(16,)):
-    images = [icon_image(scaled(rows, size)) for size in sizes]
+def ico_file(rows, sizes=(16,), bits=8):
+    images = [icon_image(scaled(rows, size), bits) for size in sizes]
     entries = b""
     offset = 6 + 16 * len(images)
     for size, image in zip(sizes, images):
-        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 8, len(image), offset)
+        entries += struct.pack("<BBBBHHII", size, size, 16 if bits == 4 else 0, 0, 1, bits, len(image), offset)
         offset += len(image)
     return struct.pack("<HHH", 0, 1, len(images)) + entries + b"".join(images)
 
@@ -177,6 +183,8 @@ if __name__ == "__main__":
     image = icon_image(ICON)
     write("icon30001.bin", image)
     write("icongroup1.bin", icon_group(image, 30001))
+    # Sixteen colours are enough for the drawing, and keep the program file small.
+    write("icon_large.ico", ico_file(ICON, ICON_LARGE_SIZES, bits=4))
     write("glyph_ip.ico", ico_file(GLYPH_IP, GLYPH_SIZES))
     write("glyph_hostname.ico", ico_file(GLYPH_HOSTNAME, GLYPH_SIZES))
     write("hand.cur", cursor_file(HAND, HAND_HOT_SPOT))

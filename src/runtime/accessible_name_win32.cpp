@@ -23,6 +23,9 @@ Declared<HRESULT(HWND, LONG, const IID&, void**)> CreateStdAccessibleObject{"ole
                                                                             "CreateStdAccessibleObject"};
 Declared<LRESULT(const IID&, WPARAM, IUnknown*)> LresultFromObject{"oleacc.dll", "LresultFromObject"};
 Declared<BSTR(const OLECHAR*, UINT)> SysAllocStringLen{"oleaut32.dll", "SysAllocStringLen"};
+static_assert(kSameShape<decltype(CreateStdAccessibleObject), decltype(&::CreateStdAccessibleObject)>);
+static_assert(kSameShape<decltype(LresultFromObject), decltype(&::LresultFromObject)>);
+static_assert(kSameShape<decltype(SysAllocStringLen), decltype(&::SysAllocStringLen)>);
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 

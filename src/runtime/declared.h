@@ -3,7 +3,9 @@
 // fake in its place for one scope.
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 #if defined(_WIN32) && !defined(_WIN64)
@@ -59,5 +61,24 @@ class Declared<R(Args...)> {
   Pointer bound_ = nullptr;
   Fake fake_;
 };
+
+namespace detail {
+template <std::size_t...>
+struct Sizes {};
+template <typename T>
+inline constexpr std::size_t kSizeOf = sizeof(T);
+template <>
+inline constexpr std::size_t kSizeOf<void> = 0;
+}  // namespace detail
+
+// Whether a declaration has the shape of the platform's own prototype, for a static_assert in the
+// Win32 files: called the same way, with as many parameters, each and the result of the same size.
+// A mismatch would corrupt the stack of a 32-bit program, where the callee pops its arguments.
+template <typename Declaration, typename SdkPointer>
+inline constexpr bool kSameShape = false;
+template <typename R, typename... Args, typename SdkR, typename... SdkArgs>
+inline constexpr bool kSameShape<Declared<R(Args...)>, SdkR(VORNACLE_API*)(SdkArgs...)> =
+    std::is_same_v<detail::Sizes<detail::kSizeOf<R>, sizeof(Args)...>,
+                   detail::Sizes<detail::kSizeOf<SdkR>, sizeof(SdkArgs)...>>;
 
 }  // namespace vornacle

@@ -7,6 +7,7 @@
 
 #include "runtime/accessible_name.h"
 #include "runtime/msgbox.h"
+#include "runtime/system_library.h"
 
 namespace vornacle::forms {
 
@@ -20,15 +21,8 @@ struct ProgramState {
 };
 ProgramState program;
 
-// Newer user32 functions, looked up once so that the program still starts on systems without them.
-template <typename Fn>
-Fn User32(const char* name) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
-}
-
 UINT SystemDpi() {
-  static const auto get_dpi_for_system = User32<UINT(WINAPI*)()>("GetDpiForSystem");
-  if (get_dpi_for_system != nullptr) return get_dpi_for_system();
+  if (const UINT dpi = newer::GetDpiForSystem(); dpi != 0) return dpi;
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);
@@ -36,18 +30,15 @@ UINT SystemDpi() {
 }
 
 UINT WindowDpi(HWND hwnd) {
-  static const auto get_dpi_for_window = User32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
-  const UINT dpi = get_dpi_for_window != nullptr ? get_dpi_for_window(hwnd) : 0;
+  const UINT dpi = newer::GetDpiForWindow(hwnd);
   return dpi != 0 ? dpi : SystemDpi();
 }
 
 // The platform's message font at the given DPI: what a control shows when nobody sets a font.
 HFONT CreateDefaultFont(UINT dpi) {
-  static const auto spi_for_dpi =
-      User32<BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT)>("SystemParametersInfoForDpi");
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  if (spi_for_dpi != nullptr && spi_for_dpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+  if (newer::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
     return CreateFontIndirectW(&metrics.lfMessageFont);
   }
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
@@ -57,10 +48,8 @@ HFONT CreateDefaultFont(UINT dpi) {
 }
 
 RECT OuterRect(int client_width, int client_height, DWORD style, DWORD ex_style, UINT dpi) {
-  static const auto adjust_for_dpi =
-      User32<BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
   RECT rect{0, 0, client_width, client_height};
-  if (adjust_for_dpi == nullptr || !adjust_for_dpi(&rect, style, FALSE, ex_style, dpi)) {
+  if (!newer::AdjustWindowRectExForDpi(&rect, style, FALSE, ex_style, dpi)) {
     AdjustWindowRectEx(&rect, style, FALSE, ex_style);
   }
   return rect;
@@ -169,17 +158,6 @@ void Form::Load(const FormSpec& spec) {
     }
   }
 
-  if (spec.icon != 0) {
-    const int small_size = GetSystemMetrics(SM_CXSMICON);
-    const int big_size = GetSystemMetrics(SM_CXICON);
-    icon_small_.reset(static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(spec.icon), IMAGE_ICON, small_size, small_size, 0)));
-    icon_big_.reset(static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(spec.icon), IMAGE_ICON, big_size, big_size, 0)));
-    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_small_.get()));
-    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_big_.get()));
-  }
-
   ApplyDpi(WindowDpi(hwnd_));
 
   RECT window;
@@ -211,8 +189,10 @@ void Form::ApplyDpi(UINT dpi) {
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                   look->face));
   }
-  glyphs_.clear();
+  // The new icons and glyph lists are handed over before the old ones go, so that no window ever
+  // holds a destroyed one.
   HINSTANCE instance = GetModuleHandleA(nullptr);
+  std::vector<UniqueImageList> glyphs;
   for (const ControlSpec& control : spec_.controls) {
     if (control.kind == ControlKind::Label) continue;
     HWND child = Control(control.id);
@@ -228,8 +208,24 @@ void Form::ApplyDpi(UINT dpi) {
       ImageList_AddIcon(list.get(), glyph.get());
       BUTTON_IMAGELIST image{list.get(), RECT{0, 2, 0, 0}, BUTTON_IMAGELIST_ALIGN_TOP};
       SendMessageA(child, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&image));
-      glyphs_.push_back(std::move(list));
+      glyphs.push_back(std::move(list));
     }
+  }
+  glyphs_ = std::move(glyphs);
+  if (spec_.icon != 0) {
+    // The 16-pixel icon is the program's own image; larger sizes have frames drawn at their size.
+    const auto load = [&](int metric) {
+      int size = newer::GetSystemMetricsForDpi(metric, dpi);
+      if (size == 0) size = GetSystemMetrics(metric);
+      const int group = size <= 16 ? spec_.icon : spec_.large_icon;
+      return UniqueIcon(
+          static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(group), IMAGE_ICON, size, size, 0)));
+    };
+    UniqueIcon small = load(SM_CXSMICON), big = load(SM_CXICON);
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    icon_small_ = std::move(small);
+    icon_big_ = std::move(big);
   }
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
   const DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));

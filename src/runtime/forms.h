@@ -44,7 +44,8 @@ struct FormSpec {
   int client_width, client_height;  // twips
   StartPosition position;
   bool in_taskbar;
-  int icon;  // icon group resource
+  int icon;        // icon group resource with the 16-pixel image
+  int large_icon;  // icon group resource with the same icon's larger frames
   std::span<const ControlSpec> controls;
   const LabelLook* label_look = nullptr;
 };

@@ -16,6 +16,10 @@ Declared<HRESULT(void*)> OleInitialize{"ole32.dll", "OleInitialize"};
 Declared<void()> OleUninitialize{"ole32.dll", "OleUninitialize"};
 Declared<HRESULT(HGLOBAL, BOOL, IStream**)> CreateStreamOnHGlobal{"ole32.dll", "CreateStreamOnHGlobal"};
 Declared<HRESULT(IStream*, LONG, BOOL, const IID&, void**)> OleLoadPicture{"oleaut32.dll", "OleLoadPicture"};
+static_assert(kSameShape<decltype(OleInitialize), decltype(&::OleInitialize)>);
+static_assert(kSameShape<decltype(OleUninitialize), decltype(&::OleUninitialize)>);
+static_assert(kSameShape<decltype(CreateStreamOnHGlobal), decltype(&::CreateStreamOnHGlobal)>);
+static_assert(kSameShape<decltype(OleLoadPicture), decltype(&::OleLoadPicture)>);
 
 }  // namespace
 
