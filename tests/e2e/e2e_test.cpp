@@ -1,11 +1,12 @@
 // The built program started as a process of its own and driven from this one, for what only a
-// second process shows: the real message boxes, the exit code, two copies at once, and what the
-// program loads from its own folder.
+// second process shows: the real message boxes, the exit code, two copies at once, what the program
+// loads from its own folder; and what Windows reads from the program file before it starts it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 
 #include "support/support.h"
@@ -107,6 +108,35 @@ TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
   PostMessageA(FindWindowExA(copy.Window(), nullptr, "Button", "Get &IP Address"), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitFor([&] { return Text(copy.Box(0)) == "127.0.0.1"; }));
   EXPECT_FALSE(std::filesystem::exists(folder.path + "\\wsock32.dll.loaded"));
+}
+
+// Wine starts the program whatever these say; Windows would ask for elevation, draw it blurred, give
+// it a Windows folder of its own under Remote Desktop, or not start it at all.
+TEST(ProgramFile, CarriesWhatWindowsReadsBeforeItStartsTheProgram) {
+  HMODULE file = LoadLibraryExA(WindowsPath(VORNACLE_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HRSRC resource = FindResourceA(file, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // the manifest
+  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(file, resource))),
+                             SizeofResource(file, resource));
+  std::string seen;
+  for (auto [what, pattern] :
+       {std::pair{"asInvoker", R"(requestedExecutionLevel level="asInvoker")"},
+        {"per-monitor", R"(<dpiAwareness [^>]*>PerMonitorV2[,<])"},
+        {"controls-6", R"(name="Microsoft.Windows.Common-Controls" version="6\.0\.0\.0")"},
+        {"version", R"(name="Vornacle" version="\d+\.\d+\.\d+\.\d+")"}}) {
+    if (std::regex_search(manifest, std::regex(pattern))) seen += what + std::string(" ");
+  }
+  FreeLibrary(file);
+  const std::string bytes = ReadBytes(WindowsPath(VORNACLE_EXE));
+  const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+      bytes.data() + reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data())->e_lfanew);
+  const WORD marks = headers->OptionalHeader.DllCharacteristics;
+  for (auto [what, mark] :
+       {std::pair{"terminal-server-aware", IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE},
+        {"nx", IMAGE_DLLCHARACTERISTICS_NX_COMPAT},
+        {"dynamic-base", IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE}}) {
+    if (marks & mark) seen += what + std::string(" ");
+  }
+  EXPECT_EQ(seen, "asInvoker per-monitor controls-6 version terminal-server-aware nx dynamic-base ");
 }
 
 }  // namespace

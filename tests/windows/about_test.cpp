@@ -1,90 +1,81 @@
-// The About window's commands: a failure while a link's failure is reported, and System Info over
-// the real registry and real programs.
+// System Info over the real registry and real programs.
 #include <filesystem>
 
-#include "about/Module2.h"
 #include "support/in_process.h"
 
 namespace vornacle::testing {
 namespace {
 
-using std::string_literals::operator""s;
-
-class About : public Program {
- protected:
-  void SetUp() override {
-    Program::SetUp();
-    Click(main.Control(Form1::kCommand4));
-  }
-  void ClickLabel(POINT p) {
-    SendMessageA(about.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    SendMessageA(about.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
-  }
-  static constexpr POINT kHome{150, 196}, kMail{150, 220};  // in the two link labels
-};
-
-TEST_F(About, AFailureWhileReportingALinkFailureIsTheMailLabelsOwnButLeavesTheHomePageLabel) {
-  MsgBoxCapture boxes;
-  auto failing = shell32::ShellExecuteA.Replace([](auto...) -> void* {
-    throw RuntimeFailure{53, "No shell"};
-  });
-  boxes.on_show = [&](const ShownBox& box) {
-    if (box.prompt.starts_with("Error! You") && box.title == "Error # 53: No shell")
-      throw RuntimeFailure{-5, "Failed"};
-  };
-  ClickLabel(kMail);
-  ClickLabel(kHome);  // no guard: the program's one report of a failure that leaves a handler
-  ASSERT_EQ(boxes.shown().size(), 4u);
-  EXPECT_EQ(boxes.shown()[1],
-            (ShownBox{"Error! You may not have a default mail program.  Send mail manually to "
-                      "support@vornacle.test",
-                      kMsgOkOnly, "Error # -5: Failed"}));
-  EXPECT_EQ(boxes.shown()[3], (ShownBox{"Run-time error '-5':\n\nFailed", kMsgCritical, "Vornacle"}));
-  EXPECT_TRUE(about.IsLoaded());
-}
-
-// Recorders stand at the registered path, in the registered folder, and where an unquoted path with
-// spaces would start a program instead; each logs its command line to "<its path>.log".
-TEST_F(About, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable) {
+// Recorders stand at the registered paths, in the registered folder, and where an unquoted path with
+// spaces would start a program instead; each logs its command line to "<its path>.log". The tool of
+// a 64-bit Windows is registered in the registry's 64-bit view and lies in its real System32, which a
+// 32-bit program sees only when it asks for them.
+TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable) {
   ScratchFolder folder;
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, MAX_PATH);
   const std::string path = folder.path + "\\path.exe", tool = folder.path + "\\MSINFO32.EXE",
-                    spaced = "C:\\Program Files\\Vornacle Test\\msinfo32.exe";
-  const std::string programs[] = {path, tool, spaced, "C:\\Program.exe"};
-  const ScratchKey msinfo{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"},
-      location{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location"};
-  location.Set("MSINFO", REG_SZ, folder.path + '\0');
-  struct Row {
-    std::string path_value;  // "": none
-    DWORD path_type;
-    char tool;         // in the registered folder: 'f'ile, 'h'idden file or '-' none
-    std::string runs;  // the command lines logged, or the message box
-  } rows[] = {
-      {path, REG_SZ, 'f', '"' + path + "\"\n"},  // the PATH value, not the folder
-      {"", REG_SZ, 'f', '"' + tool + "\"\n"},
-      {spaced, REG_SZ, 'f', '"' + spaced + "\"\n"},
-      {path + " /report", REG_SZ, '-', path + " /report\n"},  // not a file: a command line
-      {"", REG_SZ, '-', ""},
-      {"", REG_SZ, 'h', ""},
-      {folder.path + "\\missing.exe", REG_SZ, 'f', ""},  // no existence test, no folder
-      {path, REG_EXPAND_SZ, 'f', ""},                    // read as nothing
+                    spaced = "C:\\Program Files\\Vornacle Test\\msinfo32.exe",
+                    system = windows + std::string("\\System32\\vornacle-test"),
+                    in_system = system + "\\msinfo32.exe";
+  const std::string programs[] = {path, tool, spaced, "C:\\Program.exe", in_system};
+  const auto remove = [](const std::string& program) {
+    std::filesystem::remove(program), std::filesystem::remove(program + ".log");
   };
+  // A 32-bit test reaches the real System32 only with its redirection off.
+  const auto unredirected = [](const std::function<void()>& files) {
+    PVOID redirection = nullptr;
+    Wow64DisableWow64FsRedirection(&redirection);
+    files();
+    Wow64RevertWow64FsRedirection(redirection);
+  };
+  const char kMsinfo[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+             kLocation[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+  struct Row {
+    std::string path_value, folder_value;  // "": none
+    REGSAM view;                           // where both are registered
+    char tool;                             // in the registered folder: 'f'ile, 'h'idden file or '-' none
+    std::string runs;                      // the command lines logged; "": the unavailable message
+  } rows[] = {
+      {path, folder.path, 0, 'f', '"' + path + "\"\n"},  // the PATH value, not the folder
+      {"", folder.path, 0, 'f', '"' + tool + "\"\n"},
+      {spaced, "", 0, 'f', '"' + spaced + "\"\n"},
+      {path + " /report", "", 0, '-', '"' + path + "\" /report\n"},
+      {spaced + " /report", "", 0, '-', '"' + spaced + "\" /report\n"},
+      {"\"" + spaced + "\" /report", "", 0, '-', '"' + spaced + "\" /report\n"},
+      {"C:\\Program Files\\Vornacle Tool\\msinfo32.exe", "", 0, '-', ""},  // not C:\Program.exe
+      {"", folder.path, 0, '-', ""},
+      {"", folder.path, 0, 'h', ""},
+      {folder.path + "\\missing.exe", folder.path, 0, 'f', ""},  // no folder after a PATH value
+      {in_system, "", KEY_WOW64_64KEY, '-', '"' + in_system + "\"\n"},
+      {"", system, KEY_WOW64_64KEY, '-', '"' + system + "\\MSINFO32.EXE\"\n"},
+  };
+  Click(main.Control(Form1::kCommand4));
   for (const Row& row : rows) {
-    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, msinfo.key.c_str(), "PATH");
-    if (!row.path_value.empty()) msinfo.Set("PATH", row.path_type, row.path_value + '\0');
-    for (const std::string& program : programs) {
-      std::filesystem::remove_all(program);
-      std::filesystem::remove(program + ".log");
-      std::filesystem::create_directories(std::filesystem::path(program).parent_path());
-      if (program != tool || row.tool == 'f' || row.tool == 'h')
-        std::filesystem::copy(WindowsPath(RECORD_RUN), program);
-    }
-    if (row.tool == 'h') SetFileAttributesA(tool.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SCOPED_TRACE(row.path_value + "|" + row.folder_value);
+    // Both views empty, and the row's values in one of them.
+    const ScratchKey others[] = {{HKEY_LOCAL_MACHINE, kMsinfo, row.view ^ KEY_WOW64_64KEY},
+                                 {HKEY_LOCAL_MACHINE, kLocation, row.view ^ KEY_WOW64_64KEY}},
+                     msinfo{HKEY_LOCAL_MACHINE, kMsinfo, row.view},
+                     location{HKEY_LOCAL_MACHINE, kLocation, row.view};
+    if (!row.path_value.empty()) msinfo.Set("PATH", REG_SZ, row.path_value + '\0');
+    if (!row.folder_value.empty()) location.Set("MSINFO", REG_SZ, row.folder_value + '\0');
+    unredirected([&] {
+      for (const std::string& program : programs) {
+        remove(program);
+        std::filesystem::create_directories(std::filesystem::path(program).parent_path());
+        if (program != tool || row.tool != '-') std::filesystem::copy(WindowsPath(RECORD_RUN), program);
+      }
+      if (row.tool == 'h') SetFileAttributesA(tool.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    });
     MsgBoxCapture boxes;
     Click(about.Control(Form2::kCmdSysInfo));
     std::string runs;
     PumpUntil([&] {
       runs.clear();
-      for (const std::string& program : programs) runs += ReadBytes(program + ".log");
+      unredirected([&] {
+        for (const std::string& program : programs) runs += ReadBytes(program + ".log");
+      });
       return !runs.empty() || row.runs.empty();
     });
     for (const ShownBox& box : boxes.shown())
@@ -92,9 +83,10 @@ TEST_F(About, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable) {
     EXPECT_EQ(runs,
               row.runs.empty() ? "Vornacle|0|System Information Is Unavailable At This Time" : row.runs);
   }
-  for (const std::string& program : programs)
-    std::filesystem::remove_all(program), std::filesystem::remove(program + ".log");
-  std::filesystem::remove("C:\\Program Files\\Vornacle Test");
+  unredirected([&] {
+    for (const std::string& program : programs) remove(program);
+    std::filesystem::remove(system), std::filesystem::remove("C:\\Program Files\\Vornacle Test");
+  });
 }
 
 }  // namespace

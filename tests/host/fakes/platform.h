@@ -5,7 +5,6 @@
 
 #include <arpa/inet.h>
 
-#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -94,10 +93,8 @@ struct FakeRegistry {
   Declared<std::int32_t(void*, const char*, std::uint32_t*, std::uint32_t*, unsigned char*,
                         std::uint32_t*)>::Replacement q =
       advapi32::RegQueryValueExA.Replace(
-          [this](void*, const char* name, auto* reserved, auto* type, auto* data, auto* size) {
-            const bool zero = std::all_of(data, data + *size, [](unsigned char b) { return b == 0; });
-            log.Add("query(" + std::string(name) + "," + std::to_string(*size) +
-                    (zero && !reserved ? ")" : ",dirty)"));
+          [this](void*, const char* name, auto*, auto* type, auto* data, auto* size) {
+            log.Add("query(" + std::string(name) + "," + std::to_string(*size) + ")");
             if (!value || value->bytes.size() > *size)
               return value ? 234 : 2;  // ERROR_MORE_DATA, ERROR_FILE_NOT_FOUND
             std::memcpy(data, value->bytes.data(), *size = std::uint32_t(value->bytes.size()));

@@ -37,18 +37,22 @@ std::string Text(HWND hwnd) {
   return text;
 }
 
+using WindowSearch = std::tuple<DWORD, const char*, HWND>;  // process, class, the window found
+
+// A named callback, not a lambda: the 32-bit platform calls it with its own calling convention.
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lparam) {
+  auto& [process, window_class, found] = *reinterpret_cast<WindowSearch*>(lparam);
+  char name[32] = {};
+  DWORD owner = 0;
+  GetClassNameA(hwnd, name, sizeof name);
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (owner == process && IsWindowVisible(hwnd) && std::string(name) == window_class) found = hwnd;
+  return found == nullptr;
+}
+
 HWND TopWindow(DWORD process, const char* window_class) {
-  std::tuple<DWORD, const char*, HWND> search{process, window_class, nullptr};
-  auto match = [](HWND hwnd, LPARAM lparam) -> BOOL {
-    auto& [process, window_class, found] = *reinterpret_cast<decltype(search)*>(lparam);
-    char name[32] = {};
-    DWORD owner = 0;
-    GetClassNameA(hwnd, name, sizeof name);
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == process && IsWindowVisible(hwnd) && std::string(name) == window_class) found = hwnd;
-    return found == nullptr;
-  };
-  EnumWindows(match, reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{process, window_class, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
   return std::get<2>(search);
 }
 
@@ -65,13 +69,10 @@ std::string Describe(HWND window) {
               : " sizable")
       << (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW ? " taskbar" : "")
       << (owner && !IsWindowVisible(owner) ? " hidden-owner" : "")
-      << (SendMessageA(window, WM_GETICON, ICON_SMALL, 0) ? " icon" : "") << (GetMenu(window) ? " menu" : "")
-      << ":";
+      << (SendMessageA(window, WM_GETICON, ICON_SMALL, 0) ? " icon" : "") << ":";
   for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-    GetWindowRect(c, &r);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-    out << " " << GetDlgCtrlID(c) << ":" << Text(c) << "@" << r.left << "," << r.top << "," << r.right << ","
-        << r.bottom;
+    out << " " << GetDlgCtrlID(c) << ":" << Text(c)
+        << ((GetWindowLongA(c, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? "(default)" : "");
   }
   return out.str();
 }

@@ -17,8 +17,8 @@ void PressKey(WORD key, WORD modifier = 0);
 std::string Text(HWND hwnd);  // through WM_GETTEXT, which works across processes too
 // The process's visible top-level window of the class: its main window, or "#32770" a message box.
 HWND TopWindow(DWORD process, const char* window_class);
-// A window as a user meets it: "caption WxH (client) fixed|sizable [taskbar] [hidden-owner] [icon]
-// [menu]:" and its child controls in tab order, each " id:caption@left,top,right,bottom".
+// A window as a user meets it: "caption WxH (client) fixed|sizable [taskbar] [hidden-owner] [icon]:"
+// and its child controls in tab order, each " id:caption", with "(default)" for a default button.
 std::string Describe(HWND window);
 
 std::string ReadBytes(const std::string& path);
@@ -31,12 +31,27 @@ struct ScratchFolder {  // removed with everything in it
   ~ScratchFolder();
 };
 
-struct ScratchKey {  // deleted again on every path
+struct ScratchKey {  // empty at first and deleted again on every path; `view` may name the 64-bit view
   HKEY root;
   std::string key;
-  ~ScratchKey() { RegDeleteTreeA(root, key.c_str()); }
+  REGSAM view = 0;
+  ScratchKey(HKEY root, std::string key, REGSAM view = 0) : root(root), key(std::move(key)), view(view) {
+    Delete();
+  }
+  ~ScratchKey() { Delete(); }
+  void Delete() const {
+    HKEY opened = Open();
+    RegDeleteTreeA(opened, nullptr), RegCloseKey(opened), RegDeleteKeyExA(root, key.c_str(), view, 0);
+  }
+  HKEY Open() const {
+    HKEY opened = nullptr;
+    RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &opened, nullptr);
+    return opened;
+  }
   void Set(const char* value, DWORD type, const std::string& bytes) const {
-    RegSetKeyValueA(root, key.c_str(), value, type, bytes.data(), static_cast<DWORD>(bytes.size()));
+    HKEY opened = Open();
+    RegSetValueExA(opened, value, 0, type, reinterpret_cast<const BYTE*>(bytes.data()), DWORD(bytes.size()));
+    RegCloseKey(opened);
   }
 };
 
