@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "main_window/Module1.h"
+#include "main_window/hosts_file_win32.h"
 #include "support/in_process.h"
 
 namespace vornacle::testing {
@@ -66,6 +67,23 @@ TEST_F(AddToHosts, AFileHeldOpenWithoutSharingIsLeftAloneAndTheFileIsNeverKeptOp
   HANDLE exclusive = CreateFileA(hosts.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   EXPECT_NE(exclusive, INVALID_HANDLE_VALUE) << "nobody holds the file open any more";
   CloseHandle(exclusive);
+}
+
+// A failure after the file was opened (here the lock, which a device refuses under wine) still closes
+// it: the handle it had is the next one given out again.
+TEST(HostsFile, AFailureAfterOpeningStillClosesTheFile) {
+  const auto next_handle = [] {
+    HANDLE handle = CreateFileA("NUL", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    return CloseHandle(handle), handle;
+  };
+  const HANDLE free = next_handle();
+  std::string outcome = "written";
+  try {
+    AppendHostsEntry("Z:\\dev\\full", "10.0.0.5", "printer1");
+  } catch (const RuntimeFailure& failure) {
+    outcome = std::to_string(failure.number);
+  }
+  EXPECT_EQ(outcome + (next_handle() == free ? " closed" : " kept open"), "1 closed");
 }
 
 }  // namespace

@@ -25,13 +25,14 @@ int IconSize(HWND window, WPARAM which) {
 TEST_F(Program, AtEachScaleTheWindowsKeepTheirTwipsAndThePicturesAndIconsFitTheScreen) {
   struct Row {
     int dpi;
-    const char *main, *about, *ok;
+    const char *main, *about;
+    RECT ok;
     int glyph, small_icon, big_icon;
   } rows[] = {
-      {96, "Vornacle 269x141", "About Vornacle 399x299", "312,240,385,265", 16, 16, 32},
-      {120, "Vornacle 336x176", "About Vornacle 499x374", "390,300,481,331", 20, 20, 40},
-      {144, "Vornacle 404x212", "About Vornacle 599x449", "468,360,578,398", 24, 24, 48},
-      {192, "Vornacle 538x282", "About Vornacle 798x598", "624,480,770,530", 32, 32, 64},
+      {96, "Vornacle 269x141", "About Vornacle 399x299", {312, 240, 385, 265}, 16, 16, 32},
+      {120, "Vornacle 336x176", "About Vornacle 499x374", {390, 300, 481, 331}, 20, 20, 40},
+      {144, "Vornacle 404x212", "About Vornacle 599x449", {468, 360, 578, 398}, 24, 24, 48},
+      {192, "Vornacle 538x282", "About Vornacle 798x598", {624, 480, 770, 530}, 32, 32, 64},
   };
   const Row* row = std::find_if(
       rows, rows + 4, [](const Row& r) { return r.dpi == std::atoi(std::getenv("VORNACLE_TEST_DPI")); });
@@ -42,9 +43,7 @@ TEST_F(Program, AtEachScaleTheWindowsKeepTheirTwipsAndThePicturesAndIconsFitTheS
   RECT ok;
   GetWindowRect(about.Control(Form2::kCommand1), &ok);
   MapWindowPoints(nullptr, about.hwnd(), reinterpret_cast<POINT*>(&ok), 2);
-  EXPECT_EQ(std::to_string(ok.left) + "," + std::to_string(ok.top) + "," + std::to_string(ok.right) + "," +
-                std::to_string(ok.bottom),
-            row->ok);
+  EXPECT_TRUE(EqualRect(&ok, &row->ok)) << ok.left << "," << ok.top << "," << ok.right << "," << ok.bottom;
   for (HWND window : {main.hwnd(), about.hwnd()}) {
     EXPECT_EQ(IconSize(window, ICON_SMALL), row->small_icon);
     EXPECT_EQ(IconSize(window, ICON_BIG), row->big_icon);

@@ -24,6 +24,7 @@ TEST_F(Program, ASessionThroughBothWindows) {
     return std::string(main.IsLoaded() ? "main" : "") + (about.IsLoaded() ? " about" : "") +
            (forms::ProgramEnded() ? " ended" : "") + (boxes.shown().empty() ? "" : " a box");
   };
+  const auto text = [&](int box) { return [&, box] { return main.Text(box); }; };
   const auto focus = [] { return "focus " + std::to_string(GetDlgCtrlID(GetFocus())); };
   const auto centred = [&] {
     RECT r;
@@ -49,6 +50,11 @@ TEST_F(Program, ASessionThroughBothWindows) {
        "1008:&About 1009:A&dd to hosts centred"},
       {[] { PressKey(VK_RETURN), PressKey('Q'); }, [&] { return main.Text(Form1::kText1) + " " + windows(); },
        "q main"},
+      // The access keys look up the other box's text through the real wsock32.
+      {[&] { main.SetText(Form1::kText2, "localhost"), PressKey('I', VK_MENU); }, text(Form1::kText1),
+       "127.0.0.1"},
+      {[&] { main.SetText(Form1::kText1, "127.1"), PressKey('H', VK_MENU); }, text(Form1::kText2),
+       "localhost"},
       {[&] { about_button(), about_button(); },
        [&] {
          return Describe(about.hwnd()) +

@@ -20,15 +20,9 @@ bool WaitFor(const std::function<bool()>& done, const std::function<void()>& mea
 }
 
 void PressKey(WORD key, WORD modifier) {
-  std::vector<INPUT> inputs;
-  for (auto [vk, flags] :
-       {std::pair{modifier, 0}, {key, 0}, {key, KEYEVENTF_KEYUP}, {modifier, KEYEVENTF_KEYUP}}) {
-    if (vk == 0) continue;
-    inputs.push_back(INPUT{INPUT_KEYBOARD, {}});
-    inputs.back().ki.wVk = vk;
-    inputs.back().ki.dwFlags = flags;
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  if (modifier != 0) keybd_event(BYTE(modifier), 0, 0, 0);
+  keybd_event(BYTE(key), 0, 0, 0), keybd_event(BYTE(key), 0, KEYEVENTF_KEYUP, 0);
+  if (modifier != 0) keybd_event(BYTE(modifier), 0, KEYEVENTF_KEYUP, 0);
 }
 
 std::string Text(HWND hwnd) {
