@@ -100,9 +100,8 @@ TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
   ScratchFolder folder;
   CopyFileA(WindowsPath(VORNACLE_EXE).c_str(), (folder.path + "\\vornacle.exe").c_str(), FALSE);
   CopyFileA(WindowsPath(PLANTED_DLL).c_str(), (folder.path + "\\wsock32.dll").c_str(), FALSE);
-  const ScratchKey program{HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\vornacle.exe"};
-  RegSetKeyValueA(program.root, (program.key + "\\DllOverrides").c_str(), "wsock32", REG_SZ, "native,builtin",
-                  15);
+  const ScratchKey program{HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\vornacle.exe\\DllOverrides"};
+  program.Set("wsock32", REG_SZ, std::string("native,builtin", 15));
   Copy copy(folder.path + "\\vornacle.exe");
   SendMessageA(copy.Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("localhost"));
   PostMessageA(FindWindowExA(copy.Window(), nullptr, "Button", "Get &IP Address"), BM_CLICK, 0, 0);

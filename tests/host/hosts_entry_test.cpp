@@ -22,10 +22,8 @@ TEST(HostsLine, RefusesATextThatWouldEndOrSplitTheLine) {
 TEST(WindowsDirectory, IsTheTextBeforeTheFirstNulOfA260ByteBufferThatWasZero) {
   const std::string longest = "C:\\" + std::string(256, 'w'), too_long = longest + "w";
   // The platform writes the text when it fits, and returns its length, the size needed, or 0.
-  for (auto [directory, result, expected] : {std::tuple{"C:\\WINDOWS"s, 10u, "C:\\WINDOWS"s},
-                                             {longest, 259u, longest},
-                                             {too_long, 261u, ""s},
-                                             {"junk"s, 0u, ""s}}) {
+  for (auto [directory, result, expected] :
+       {std::tuple{longest, 259u, longest}, {too_long, 261u, ""s}, {"junk"s, 0u, ""s}}) {
     auto platform = Module1::GetWindowsDirectoryA.Replace([&](char* buffer, std::uint32_t size) {
       EXPECT_EQ(std::string(buffer, size), std::string(260, '\0'));
       if (directory.size() < size) std::memcpy(buffer, directory.c_str(), directory.size() + 1);

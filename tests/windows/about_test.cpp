@@ -40,11 +40,9 @@ TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable)
       {path, folder.path, 0, 'f', '"' + path + "\"\n"},  // the PATH value, not the folder
       {"", folder.path, 0, 'f', '"' + tool + "\"\n"},
       {spaced, "", 0, 'f', '"' + spaced + "\"\n"},
-      {path + " /report", "", 0, '-', '"' + path + "\" /report\n"},
       {spaced + " /report", "", 0, '-', '"' + spaced + "\" /report\n"},
       {"\"" + spaced + "\" /report", "", 0, '-', '"' + spaced + "\" /report\n"},
       {"C:\\Program Files\\Vornacle Tool\\msinfo32.exe", "", 0, '-', ""},  // not C:\Program.exe
-      {"", folder.path, 0, '-', ""},
       {"", folder.path, 0, 'h', ""},
       {folder.path + "\\missing.exe", folder.path, 0, 'f', ""},  // no folder after a PATH value
       {in_system, "", KEY_WOW64_64KEY, '-', '"' + in_system + "\"\n"},

@@ -125,7 +125,6 @@ TEST_F(Program, ScreenReadersHearEachBoxByItsLabelWithItsRoleAndValue) {
   EXPECT_EQ(heard, L"IP Address:=q/42 Hostname:=w/42 ");  // 42: editable text
 }
 
-HMODULE WINAPI RecordLoad(LPCSTR library, HANDLE, DWORD flags);
 std::string loads;  // "library flags;" for each load, by RecordLoad
 HMODULE WINAPI RecordLoad(LPCSTR library, HANDLE, DWORD flags) {
   loads += library + (" " + std::to_string(flags) + ";");

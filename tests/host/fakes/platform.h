@@ -39,17 +39,16 @@ struct FakeHost {  // the record handed back to every query
 struct FakeWsock32 {
   FakeWsock32(Transcript& log, std::optional<FakeHost> host, int startup = 0, int cleanup = 0)
       : log(log), host(std::move(host)), startup(startup), cleanup(cleanup) {
-    for (auto& address : this->host ? this->host->addresses : list_storage) list.push_back(address.data());
+    if (!this->host) return;
+    for (auto& address : this->host->addresses) list.push_back(address.data());
     list.push_back(nullptr);
-    if (this->host)
-      record = {const_cast<char*>(this->host->name), nullptr, 2, this->host->length,
-                this->host->null_list ? nullptr : list.data()};
+    record = {const_cast<char*>(this->host->name), nullptr, 2, this->host->length,
+              this->host->null_list ? nullptr : list.data()};
   }
   HostRecord* Answer(const std::string& call) { return log.Add(call), host ? &record : nullptr; }
   Transcript& log;
   std::optional<FakeHost> host;
   int startup, cleanup;
-  std::vector<std::string> list_storage;
   std::vector<char*> list;
   HostRecord record{};
   Declared<int(std::uint16_t, void*)>::Replacement s =
