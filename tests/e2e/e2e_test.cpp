@@ -15,7 +15,7 @@ namespace vornacle::testing {
 namespace {
 
 struct Copy {
-  explicit Copy(std::string exe = WindowsPath(VORNACLE_EXE)) {
+  explicit Copy(std::string exe = VORNACLE_EXE) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     exe = '"' + exe + '"';
@@ -98,8 +98,8 @@ TEST(TwoCopies, AppendingAtTheSameTimeLeaveEveryLineWholeAndEndWithTheExitCodeOf
 // library from the program's folder as Windows does: the lookup still answers, and it never runs.
 TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
   ScratchFolder folder;
-  CopyFileA(WindowsPath(VORNACLE_EXE).c_str(), (folder.path + "\\vornacle.exe").c_str(), FALSE);
-  CopyFileA(WindowsPath(PLANTED_DLL).c_str(), (folder.path + "\\wsock32.dll").c_str(), FALSE);
+  CopyFileA(VORNACLE_EXE, (folder.path + "\\vornacle.exe").c_str(), FALSE);
+  CopyFileA(PLANTED_DLL, (folder.path + "\\wsock32.dll").c_str(), FALSE);
   const ScratchKey program{HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\vornacle.exe\\DllOverrides"};
   program.Set("wsock32", REG_SZ, std::string("native,builtin", 15));
   Copy copy(folder.path + "\\vornacle.exe");
@@ -112,7 +112,7 @@ TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
 // Wine starts the program whatever these say; Windows would ask for elevation, draw it blurred, give
 // it a Windows folder of its own under Remote Desktop, or not start it at all.
 TEST(ProgramFile, CarriesWhatWindowsReadsBeforeItStartsTheProgram) {
-  HMODULE file = LoadLibraryExA(WindowsPath(VORNACLE_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HMODULE file = LoadLibraryExA(VORNACLE_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
   HRSRC resource = FindResourceA(file, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // the manifest
   const std::string manifest(static_cast<const char*>(LockResource(LoadResource(file, resource))),
                              SizeofResource(file, resource));
@@ -124,7 +124,7 @@ TEST(ProgramFile, CarriesWhatWindowsReadsBeforeItStartsTheProgram) {
     if (std::regex_search(manifest, std::regex(pattern))) seen += what + std::string(" ");
   }
   FreeLibrary(file);
-  const std::string bytes = ReadBytes(WindowsPath(VORNACLE_EXE));
+  const std::string bytes = ReadBytes(VORNACLE_EXE);
   const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
       bytes.data() + reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data())->e_lfanew);
   const WORD marks = IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE | IMAGE_DLLCHARACTERISTICS_NX_COMPAT |

@@ -1,10 +1,37 @@
-// System Info over the real registry and real programs.
+// The About window's commands: the link labels, and System Info over the real registry and real
+// programs.
 #include <filesystem>
 
+#include "about/Module2.h"
 #include "support/in_process.h"
 
 namespace vornacle::testing {
 namespace {
+
+// Each link label hands its address to the shell. Where even the report of a failure fails, the mail
+// label's own guard reports it; the home page's handler has none, so the program's one report does.
+TEST_F(Program, TheLinkLabelsOpenTheirAddressesAndReportFailuresTheirOwnWay) {
+  Click(main.Control(Form1::kCommand4));
+  MsgBoxCapture boxes;
+  std::string opened;
+  auto shell = shell32::ShellExecuteA.Replace([&](void*, auto*, const char* file, auto...) -> void* {
+    throw RuntimeFailure{53, opened += file + std::string(" ")};
+  });
+  boxes.on_show = [](const ShownBox& box) {
+    if (box.title.starts_with("Error # 53")) throw RuntimeFailure{-5, "Failed"};
+  };
+  for (POINT p : {POINT{150, 220}, POINT{150, 196}}) {  // the mail label, then the home page's
+    SendMessageA(about.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    SendMessageA(about.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+  }
+  ASSERT_EQ(boxes.shown().size(), 4u) << opened;
+  EXPECT_EQ(boxes.shown()[1],
+            (ShownBox{"Error! You may not have a default mail program.  Send mail manually to "
+                      "support@vornacle.test",
+                      kMsgOkOnly, "Error # -5: Failed"}));
+  EXPECT_EQ(boxes.shown()[3], (ShownBox{"Run-time error '-5':\n\nFailed", kMsgCritical, "Vornacle"}));
+  EXPECT_EQ(opened, "mailto:support@vornacle.test?subject=Vornacle http://www.vornacle.test ");
+}
 
 // Recorders stand at the registered paths, in the registered folder, and where an unquoted path with
 // spaces would start a program instead; each logs its command line to "<its path>.log". The tool of
@@ -62,7 +89,7 @@ TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable)
       for (const std::string& program : programs) {
         remove(program);
         std::filesystem::create_directories(std::filesystem::path(program).parent_path());
-        if (program != tool || row.tool != '-') std::filesystem::copy(WindowsPath(RECORD_RUN), program);
+        if (program != tool || row.tool != '-') std::filesystem::copy(RECORD_RUN, program);
       }
       if (row.tool == 'h') SetFileAttributesA(tool.c_str(), FILE_ATTRIBUTE_HIDDEN);
     });

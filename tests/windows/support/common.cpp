@@ -81,12 +81,6 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string WindowsPath(const std::string& unix_path) {
-  std::string path = "Z:" + unix_path;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
-
 ScratchFolder::ScratchFolder() {
   static int count = 0;
   path = (std::filesystem::temp_directory_path() /

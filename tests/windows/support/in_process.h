@@ -30,11 +30,6 @@ class Program : public ::testing::Test {
     SendMessageA(button, BM_CLICK, 0, 0);
     forms::DoEvents();
   }
-  // Types one key into the focused box and waits until the box shows `text`.
-  void Type(WORD key, int box, const std::string& text) {
-    PressKey(key);
-    ASSERT_TRUE(PumpUntil([&] { return main.Text(box) == text; })) << main.Text(box);
-  }
   Form1 main;
   Form2& about = Form2::Shared();
 };

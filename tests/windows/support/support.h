@@ -23,7 +23,6 @@ std::string Describe(HWND window);
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
-std::string WindowsPath(const std::string& unix_path);  // as wine's programs see it, on drive Z:
 
 struct ScratchFolder {  // removed with everything in it
   std::string path;
