@@ -97,16 +97,17 @@ TEST(TwoCopies, AppendingAtTheSameTimeLeaveEveryLineWholeAndEndWithTheExitCodeOf
 // A wsock32.dll of the suite's own beside a copy of the program, with wine told to prefer a
 // library from the program's folder as Windows does: the lookup still answers, and it never runs.
 TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
-  ScratchFolder folder;
-  CopyFileA(VORNACLE_EXE, (folder.path + "\\vornacle.exe").c_str(), FALSE);
-  CopyFileA(PLANTED_DLL, (folder.path + "\\wsock32.dll").c_str(), FALSE);
+  const std::string folder = ::testing::TempDir() + "vornacle-planted";
+  std::filesystem::create_directories(folder), std::filesystem::remove(folder + "\\wsock32.dll.loaded");
+  CopyFileA(VORNACLE_EXE, (folder + "\\vornacle.exe").c_str(), FALSE);
+  CopyFileA(PLANTED_DLL, (folder + "\\wsock32.dll").c_str(), FALSE);
   const ScratchKey program{HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\vornacle.exe\\DllOverrides"};
   program.Set("wsock32", REG_SZ, std::string("native,builtin", 15));
-  Copy copy(folder.path + "\\vornacle.exe");
+  Copy copy(folder + "\\vornacle.exe");
   SendMessageA(copy.Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("localhost"));
   PostMessageA(FindWindowExA(copy.Window(), nullptr, "Button", "Get &IP Address"), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitFor([&] { return Text(copy.Box(0)) == "127.0.0.1"; }));
-  EXPECT_FALSE(std::filesystem::exists(folder.path + "\\wsock32.dll.loaded"));
+  EXPECT_FALSE(std::filesystem::exists(folder + "\\wsock32.dll.loaded"));
 }
 
 // Wine starts the program whatever these say; Windows would ask for elevation, draw it blurred, give

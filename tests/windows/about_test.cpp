@@ -38,10 +38,10 @@ TEST_F(Program, TheLinkLabelsOpenTheirAddressesAndReportFailuresTheirOwnWay) {
 // a 64-bit Windows is registered in the registry's 64-bit view and lies in its real System32, which a
 // 32-bit program sees only when it asks for them.
 TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable) {
-  ScratchFolder folder;
+  const std::string folder = ::testing::TempDir() + "vornacle-sysinfo";
   char windows[MAX_PATH];
   GetWindowsDirectoryA(windows, MAX_PATH);
-  const std::string path = folder.path + "\\path.exe", tool = folder.path + "\\MSINFO32.EXE",
+  const std::string path = folder + "\\path.exe", tool = folder + "\\MSINFO32.EXE",
                     spaced = "C:\\Program Files\\Vornacle Test\\msinfo32.exe",
                     system = windows + std::string("\\System32\\vornacle-test"),
                     in_system = system + "\\msinfo32.exe";
@@ -64,14 +64,14 @@ TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable)
     char tool;                             // in the registered folder: 'f'ile, 'h'idden file or '-' none
     std::string runs;                      // the command lines logged; "": the unavailable message
   } rows[] = {
-      {path, folder.path, 0, 'f', '"' + path + "\"\n"},  // the PATH value, not the folder
-      {"", folder.path, 0, 'f', '"' + tool + "\"\n"},
+      {path, folder, 0, 'f', '"' + path + "\"\n"},  // the PATH value, not the folder
+      {"", folder, 0, 'f', '"' + tool + "\"\n"},
       {spaced, "", 0, 'f', '"' + spaced + "\"\n"},
       {spaced + " /report", "", 0, '-', '"' + spaced + "\" /report\n"},
       {"\"" + spaced + "\" /report", "", 0, '-', '"' + spaced + "\" /report\n"},
       {"C:\\Program Files\\Vornacle Tool\\msinfo32.exe", "", 0, '-', ""},  // not C:\Program.exe
-      {"", folder.path, 0, 'h', ""},
-      {folder.path + "\\missing.exe", folder.path, 0, 'f', ""},  // no folder after a PATH value
+      {"", folder, 0, 'h', ""},
+      {folder + "\\missing.exe", folder, 0, 'f', ""},  // no folder after a PATH value
       {in_system, "", KEY_WOW64_64KEY, '-', '"' + in_system + "\"\n"},
       {"", system, KEY_WOW64_64KEY, '-', '"' + system + "\\MSINFO32.EXE\"\n"},
   };

@@ -21,11 +21,11 @@ class AddToHosts : public Program {
     const bool one = boxes.shown().size() == 1 && boxes.shown()[0].title == "Vornacle";
     return one ? std::to_string(boxes.shown()[0].flags) + "|" + boxes.shown()[0].prompt : "?";
   }
-  ScratchFolder windows;
-  const std::string etc = windows.path + "\\System32\\drivers\\etc", hosts = etc + "\\hosts";
+  const std::string windows = ::testing::TempDir() + "vornacle-windows",
+                    etc = windows + "\\System32\\drivers\\etc", hosts = etc + "\\hosts";
   Declared<std::uint32_t(char*, std::uint32_t)>::Replacement directory =
       Module1::GetWindowsDirectoryA.Replace([this](char* buffer, std::uint32_t size) {
-        return static_cast<std::uint32_t>(std::strlen(std::strncpy(buffer, windows.path.c_str(), size)));
+        return static_cast<std::uint32_t>(std::strlen(std::strncpy(buffer, windows.c_str(), size)));
       });
 };
 
@@ -57,7 +57,7 @@ TEST_F(AddToHosts, AppendsOneWholeLineOrSaysWhyNot) {
 }
 
 TEST_F(AddToHosts, AFileHeldOpenWithoutSharingIsLeftAloneAndTheFileIsNeverKeptOpen) {
-  std::filesystem::create_directories(etc);
+  std::filesystem::remove_all(hosts), std::filesystem::create_directories(etc);
   WriteBytes(hosts, "127.0.0.1 localhost\r\n");
   HANDLE held = CreateFileA(hosts.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   EXPECT_EQ(Add("10.0.0.5", "printer1"), "0|Error! Error # 32:  Sharing violation.");

@@ -76,8 +76,8 @@ TEST_F(Program, AtEachScaleTheWindowsKeepTheirTwipsAndThePicturesAndIconsFitTheS
 }
 
 TEST(ReadOnlyHosts, IsRefusedWithAccessDeniedAndKeepsEveryByte) {
-  ScratchFolder folder;
-  const std::string hosts = folder.path + "\\hosts";
+  const std::string hosts = ::testing::TempDir() + "vornacle-read-only-hosts";
+  SetFileAttributesA(hosts.c_str(), FILE_ATTRIBUTE_NORMAL);
   WriteBytes(hosts, "127.0.0.1 localhost");
   SetFileAttributesA(hosts.c_str(), FILE_ATTRIBUTE_READONLY);
   std::string outcome = "written";
@@ -87,7 +87,6 @@ TEST(ReadOnlyHosts, IsRefusedWithAccessDeniedAndKeepsEveryByte) {
     outcome = std::to_string(failure.number);
   }
   EXPECT_EQ(ReadBytes(hosts) + " " + outcome, "127.0.0.1 localhost 5");
-  SetFileAttributesA(hosts.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <tuple>
@@ -79,19 +78,6 @@ std::string ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
-}
-
-ScratchFolder::ScratchFolder() {
-  static int count = 0;
-  path = (std::filesystem::temp_directory_path() /
-          ("vornacle-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count)))
-             .string();
-  std::filesystem::create_directories(path);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path, ignored);
 }
 
 }  // namespace vornacle::testing

@@ -1,5 +1,5 @@
 // What the tests under wine share: waiting, keystrokes, reading windows as a user sees them,
-// scratch folders, and registry keys that go again on every path.
+// and registry keys that go again on every path.
 #pragma once
 
 #include <windows.h>
@@ -23,12 +23,6 @@ std::string Describe(HWND window);
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
-
-struct ScratchFolder {  // removed with everything in it
-  std::string path;
-  ScratchFolder();
-  ~ScratchFolder();
-};
 
 struct ScratchKey {  // empty at first and deleted again on every path; `view` may name the 64-bit view
   HKEY root;
