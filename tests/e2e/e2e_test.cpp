@@ -125,6 +125,15 @@ TEST(ProgramFile, CarriesWhatWindowsReadsBeforeItStartsTheProgram) {
     if (std::regex_search(manifest, std::regex(pattern))) seen += what + std::string(" ");
   }
   FreeLibrary(file);
+  std::string record(GetFileVersionInfoSizeA(VORNACLE_EXE, nullptr), '\0');
+  GetFileVersionInfoA(VORNACLE_EXE, 0, DWORD(record.size()), record.data());
+  for (std::string key : {"FileDescription", "FileVersion", "ProductVersion"}) {
+    char* text = nullptr;
+    UINT length = 0;
+    VerQueryValueA(record.data(), ("\\StringFileInfo\\040904B0\\" + key).c_str(),
+                   reinterpret_cast<void**>(&text), &length);
+    seen += text + std::string(" ");
+  }
   const std::string bytes = ReadBytes(VORNACLE_EXE);
   const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
       bytes.data() + reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data())->e_lfanew);
@@ -132,7 +141,7 @@ TEST(ProgramFile, CarriesWhatWindowsReadsBeforeItStartsTheProgram) {
                      IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE;
   EXPECT_EQ(headers->OptionalHeader.DllCharacteristics & marks, marks)
       << "terminal-server aware, NX, dynamic base";
-  EXPECT_EQ(seen, "asInvoker per-monitor controls-6 version ");
+  EXPECT_EQ(seen, "asInvoker per-monitor controls-6 version Main Executable 1.00 1.00 ");
 }
 
 }  // namespace
