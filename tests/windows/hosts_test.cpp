@@ -40,6 +40,7 @@ TEST_F(AddToHosts, AppendsOneWholeLineOrSaysWhyNot) {
       {"127.0.0.1 localhost", "1.2.3.4", "a", "127.0.0.1 localhost\r\n1.2.3.4  a\r\n", kAdded},
       {"127.0.0.1 localhost\n", "1.2.3.4", "a", "127.0.0.1 localhost\n1.2.3.4  a\r\n", kAdded},
       {"", "10.0.0.6", "h\xF4te" + kHuge, "10.0.0.6  h\xF4te" + kHuge + "\r\n", kAdded},
+      {"x", "10.0.0.5", "", "x", "0|You must enter the information first!"},
       {"x", "10.0.0.5\r\n6.6.6.6", "evil", "x", "0|Error! Error # 13:  Invalid data."},
       {"x", "10.0.0.5", "evil\n6.6.6.6 x", "x", "0|Error! Error # 13:  Invalid data."},
       {"<folder>", "10.0.0.5", "printer1", "<folder>", "0|Error! Error # 5:  Access denied."},
