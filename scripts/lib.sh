@@ -63,7 +63,7 @@ prepare_prefix() {
   local prefix=$1
   shift
   [ -f "$prefix/.vornacle-ready" ] && return 0
-  echo "Preparing the wine prefix in $prefix (the first start of 32-bit wine takes minutes)"
+  echo "Preparing the wine prefix in $prefix (about half a minute, most of it 32-bit wine)"
   "$@" env WINEPREFIX="$prefix" "$WINELOADER" wineboot -i </dev/null >/dev/null 2>&1
   cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
   "$@" env WINEPREFIX="$prefix" "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ \
