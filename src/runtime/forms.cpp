@@ -182,16 +182,16 @@ void Form::ShowWindowNow() {
 
 void Form::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
-  font_.reset(CreateDefaultFont(dpi));
   if (const LabelLook* look = spec_.label_look; look != nullptr) {
     label_font_.reset(CreateFontA(-MulDiv(look->hundredths_of_a_point, static_cast<int>(dpi), 7200), 0, 0, 0,
                                   look->weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                   look->face));
   }
-  // The new icons and glyph lists are handed over before the old ones go, so that no window ever
-  // holds a destroyed one.
+  // The new font, glyph lists and icons are handed over before the old ones go, so that no window
+  // ever holds a destroyed one.
   HINSTANCE instance = GetModuleHandleA(nullptr);
+  UniqueFont font(CreateDefaultFont(dpi));
   std::vector<UniqueImageList> glyphs;
   for (const ControlSpec& control : spec_.controls) {
     if (control.kind == ControlKind::Label) continue;
@@ -199,7 +199,7 @@ void Form::ApplyDpi(UINT dpi) {
     const RECT rect = ControlRect(control);
     SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     if (control.glyph != 0) {
       const int size = MulDiv(16, static_cast<int>(dpi), kBaseDpi);
       UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
@@ -211,6 +211,7 @@ void Form::ApplyDpi(UINT dpi) {
       glyphs.push_back(std::move(list));
     }
   }
+  font_ = std::move(font);
   glyphs_ = std::move(glyphs);
   if (spec_.icon != 0) {
     // The 16-pixel icon is the program's own image; larger sizes have frames drawn at their size.
