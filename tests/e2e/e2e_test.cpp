@@ -113,18 +113,14 @@ TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
 // Wine starts the program whatever these say; Windows would ask for elevation, draw it blurred, give
 // it a Windows folder of its own under Remote Desktop, or not start it at all.
 TEST(ProgramFile, CarriesWhatWindowsReadsBeforeItStartsTheProgram) {
-  HMODULE file = LoadLibraryExA(VORNACLE_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  HRSRC resource = FindResourceA(file, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // the manifest
-  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(file, resource))),
-                             SizeofResource(file, resource));
+  const std::string bytes = ReadBytes(VORNACLE_EXE);  // the manifest is plain text among them
   std::string seen;
   for (auto [what, pattern] : {std::pair{"asInvoker", R"(level="asInvoker")"},
                                {"per-monitor", R"(<dpiAwareness [^>]*>PerMonitorV2[,<])"},
                                {"controls-6", R"(Common-Controls" version="6\.0\.0\.0")"},
                                {"version", R"(name="Vornacle" version="\d+\.\d+\.\d+\.\d+")"}}) {
-    if (std::regex_search(manifest, std::regex(pattern))) seen += what + std::string(" ");
+    if (std::regex_search(bytes, std::regex(pattern))) seen += what + std::string(" ");
   }
-  FreeLibrary(file);
   std::string record(GetFileVersionInfoSizeA(VORNACLE_EXE, nullptr), '\0');
   GetFileVersionInfoA(VORNACLE_EXE, 0, DWORD(record.size()), record.data());
   for (std::string key : {"FileDescription", "FileVersion", "ProductVersion"}) {
@@ -134,7 +130,6 @@ TEST(ProgramFile, CarriesWhatWindowsReadsBeforeItStartsTheProgram) {
                    reinterpret_cast<void**>(&text), &length);
     seen += text + std::string(" ");
   }
-  const std::string bytes = ReadBytes(VORNACLE_EXE);
   const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
       bytes.data() + reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data())->e_lfanew);
   const WORD marks = IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE | IMAGE_DLLCHARACTERISTICS_NX_COMPAT |

@@ -1,12 +1,9 @@
 // Nothing here needs the program, so that the end-to-end tests use it too.
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <sstream>
-#include <tuple>
-#include <vector>
 
 #include "support/support.h"
 
@@ -30,23 +27,13 @@ std::string Text(HWND hwnd) {
   return text;
 }
 
-using WindowSearch = std::tuple<DWORD, const char*, HWND>;  // process, class, the window found
-
-// A named callback, not a lambda: the 32-bit platform calls it with its own calling convention.
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lparam) {
-  auto& [process, window_class, found] = *reinterpret_cast<WindowSearch*>(lparam);
-  char name[32] = {};
-  DWORD owner = 0;
-  GetClassNameA(hwnd, name, sizeof name);
-  GetWindowThreadProcessId(hwnd, &owner);
-  if (owner == process && IsWindowVisible(hwnd) && std::string(name) == window_class) found = hwnd;
-  return found == nullptr;
-}
-
 HWND TopWindow(DWORD process, const char* window_class) {
-  WindowSearch search{process, window_class, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return std::get<2>(search);
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, window_class, nullptr)) != nullptr;) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
 }
 
 std::string Describe(HWND window) {
