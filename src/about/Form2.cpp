@@ -166,17 +166,13 @@ void Form2::StartSysInfo() {
       return from_64bit_view;
     };
     bool found = read(kMsinfoKey, "PATH");
-    if (!found && read(kSharedToolsKey, "MSINFO")) {
-      const UnredirectedSystemFolder system_folder(from_64bit_view);
-      if (IsFile(path + kToolFile, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
-        path += kToolFile;
-        found = true;
-      }
+    const bool folder_found = !found && read(kSharedToolsKey, "MSINFO");
+    const UnredirectedSystemFolder system_folder(from_64bit_view);
+    if (folder_found && IsFile(path + kToolFile, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
+      path += kToolFile;
+      found = true;
     }
-    if (found) {
-      const UnredirectedSystemFolder system_folder(from_64bit_view);
-      return StartProgram(path);
-    }
+    if (found) return StartProgram(path);
   } catch (...) {
     // Every failure on the way ends in the one message below.
   }
