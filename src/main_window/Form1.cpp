@@ -52,10 +52,10 @@ void Form1::Load() {
   forms::Form::Load(kForm);
 }
 
+// The focus starts in the first control of the tab order, Text1.
 void Form1::Show() {
   Load();
   ShowWindowNow();
-  SetFocus(Control(kText1));
 }
 
 void Form1::Click(int id) {

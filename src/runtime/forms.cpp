@@ -59,6 +59,9 @@ void RegisterFormClass(WNDPROC window_proc) {
   static const bool registered = [window_proc] {
     WNDCLASSEXA window_class{};
     window_class.cbSize = sizeof window_class;
+    // A second press soon after the first is a double-click, which no handler answers, not a
+    // second click on a label.
+    window_class.style = CS_DBLCLKS;
     window_class.lpfnWndProc = window_proc;
     window_class.hInstance = GetModuleHandleA(nullptr);
     window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -117,6 +120,16 @@ bool Form::PreTranslate(MSG& msg) {
     return true;
   }
   return IsDialogMessageA(hwnd_, &msg);
+}
+
+void Form::RememberFocus() {
+  HWND focus = GetFocus();
+  if (hwnd_ != nullptr && focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
+}
+
+void Form::RestoreFocus() {
+  HWND target = IsChild(hwnd_, focus_) ? focus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+  if (target != nullptr) SetFocus(target);
 }
 
 void Form::Load(const FormSpec& spec) {
@@ -321,6 +334,15 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (code == BN_CLICKED || code == 1) RunClick(LOWORD(wparam));
       return 0;
     }
+    // What a dialog box does and a plain window does not: the control that has the focus when the
+    // window is left gets it back whenever the frame is focused, as it is on every activation. A
+    // window that had none yet gives it to its first tab stop.
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) RememberFocus();
+      break;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(hwnd_, &paint);
@@ -368,6 +390,7 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       icon_big_.reset();
       font_.reset();
       label_font_.reset();
+      focus_ = nullptr;
       std::erase(program.loaded, this);
       // The program ends when no window of it remains loaded.
       if (program.loaded.empty()) {
@@ -378,6 +401,26 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     }
   }
   return DefWindowProcA(hwnd_, message, wparam, lparam);
+}
+
+ModalScope::ModalScope(HWND owner) {
+  disabled_.reserve(program.loaded.size());
+  for (Form* form : program.loaded) {
+    // Before any window is disabled: a disabled window loses the focus of its controls.
+    form->RememberFocus();
+  }
+  for (Form* form : program.loaded) {
+    if (form->hwnd() != owner && IsWindowEnabled(form->hwnd())) {
+      EnableWindow(form->hwnd(), FALSE);
+      disabled_.push_back(form->hwnd());
+    }
+  }
+}
+
+ModalScope::~ModalScope() {
+  for (HWND hwnd : disabled_) {
+    if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
+  }
 }
 
 void ReportUnhandledFailure(const RuntimeFailure& failure) {

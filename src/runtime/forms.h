@@ -69,6 +69,9 @@ class Form {
   // Messages for this form's keyboard handling, for the message loop.
   bool PreTranslate(MSG& msg);
 
+  // The control that has the focus now is the one that gets it back when the window is active again.
+  void RememberFocus();
+
  protected:
   // A form outside the taskbar is owned by a hidden window of the program's own, so that it
   // neither gets a taskbar button nor follows another form when that one closes or minimises.
@@ -95,8 +98,10 @@ class Form {
   void ApplyDpi(UINT dpi);
   void PaintLabels(HDC dc);
   void RunClick(int id) noexcept;
+  void RestoreFocus();
 
   HWND hwnd_ = nullptr;
+  HWND focus_ = nullptr;  // the control that had the focus when the window was last left
   FormSpec spec_{};
   UINT dpi_ = kBaseDpi;
   UniqueFont font_;
@@ -104,6 +109,20 @@ class Form {
   UniqueIcon icon_small_, icon_big_;
   std::vector<UniqueImageList> glyphs_;
   int pressed_label_ = 0;
+};
+
+// While a modal box is up, as a modal box of the platform's forms holds them: no loaded form but
+// the box's owner takes a click or a key (the box disables its owner itself), and each keeps the
+// control that had its focus.
+class [[nodiscard]] ModalScope {
+ public:
+  explicit ModalScope(HWND owner);
+  ~ModalScope();
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  std::vector<HWND> disabled_;
 };
 
 // The one report of a failure that leaves a Click handler without an error guard.

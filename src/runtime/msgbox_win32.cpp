@@ -1,13 +1,16 @@
-// The platform's modal message box, owned by the active window so that the program's windows wait.
+// The platform's modal message box, owned by the active window and in front of it; every window
+// of the program waits for it.
 #include <windows.h>
 
+#include "runtime/forms.h"
 #include "runtime/msgbox.h"
 
 namespace vornacle {
 
 void ShowPlatformMessageBox(const std::string& prompt, int flags, const std::string& title) {
-  MessageBoxA(GetActiveWindow(), prompt.c_str(), title.c_str(),
-              static_cast<UINT>(flags) | MB_OK | MB_TASKMODAL);
+  HWND owner = GetActiveWindow();
+  const forms::ModalScope modal(owner);
+  MessageBoxA(owner, prompt.c_str(), title.c_str(), static_cast<UINT>(flags) | MB_OK | MB_TASKMODAL);
 }
 
 }  // namespace vornacle

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cctype>
+#include <span>
 
 #include "runtime/failure.h"
 #include "runtime/forms.h"
@@ -27,8 +28,12 @@ void SendKeys(std::string_view keys) {
     throw RuntimeFailure{kErrInvalidCall, "Invalid procedure call or argument"};
   }
   const WORD letter = static_cast<WORD>(std::toupper(static_cast<unsigned char>(keys[1])));
-  std::array<INPUT, 4> inputs{Key(VK_CONTROL, false), Key(letter, false), Key(letter, true),
-                              Key(VK_CONTROL, true)};
+  // A Ctrl that the user holds is neither pressed again nor let go: a Ctrl-up of ours would release
+  // it for the system, and the next key the user pressed with it would arrive without it.
+  const bool held = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+  std::array<INPUT, 4> all{Key(VK_CONTROL, false), Key(letter, false), Key(letter, true),
+                           Key(VK_CONTROL, true)};
+  const std::span<INPUT> inputs = held ? std::span(all).subspan(1, 2) : std::span(all);
   if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) {
     throw RuntimeFailure{kErrInvalidCall, "Invalid procedure call or argument"};
   }

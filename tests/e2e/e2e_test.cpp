@@ -8,27 +8,59 @@
 #include <filesystem>
 #include <regex>
 #include <sstream>
+#include <stdexcept>
 
 #include "support/support.h"
 
 namespace vornacle::testing {
 namespace {
 
+// What a message box of another process shows, as "title|prompt|icon" ("title|prompt|" without an
+// icon), or "" while it has no prompt yet; found by class and style, not by wine's own ids.
+std::string Shown(HWND box) {
+  std::string prompt, icon;
+  for (HWND c = nullptr; box != nullptr && (c = FindWindowExA(box, c, "Static", nullptr)) != nullptr;) {
+    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+      icon = SendMessageA(c, STM_GETICON, 0, 0) ? "icon" : "";
+    } else {
+      prompt += Text(c);
+    }
+  }
+  return prompt.empty() ? "" : Text(box) + "|" + prompt + "|" + icon;
+}
+
+struct Process {  // ended on every path, also when the test stops half-way
+  PROCESS_INFORMATION info{};
+  ~Process() {
+    if (info.hProcess != nullptr)
+      TerminateProcess(info.hProcess, 1), WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hThread), CloseHandle(info.hProcess);
+  }
+};
+
 struct Copy {
-  explicit Copy(std::string exe = VORNACLE_EXE) {
+  explicit Copy(std::string name, std::string exe = VORNACLE_EXE) : name(std::move(name)) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     exe = '"' + exe + '"';
-    CreateProcessA(nullptr, exe.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-    EXPECT_TRUE(WaitFor([&] { return Box(1) != nullptr; })) << "no main window";
+    if (!CreateProcessA(nullptr, exe.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process.info))
+      throw std::runtime_error(this->name + " did not start");
+    // Started, shown and in front, waiting for the user.
+    WaitForInputIdle(process.info.hProcess, 40000);
+    Await(this->name + ": its main window with both boxes", [&] { return Box(1) != nullptr; });
   }
-  ~Copy() {
-    TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+  // The visible window of the class with this caption, or with any caption.
+  HWND Window(const char* window_class = "VornacleForm", const char* caption = "Vornacle") const {
+    for (HWND window : TopWindows(process.info.dwProcessId, window_class)) {
+      if (caption == nullptr || Text(window) == caption) return window;
+    }
+    return nullptr;
   }
-  HWND Window(const char* window_class = "VornacleForm") const {
-    return TopWindow(process.dwProcessId, window_class);
+  HWND About() const { return Window("VornacleForm", "About Vornacle"); }
+  HWND MessageBox() const { return Window("#32770", nullptr); }
+  HWND Button(HWND window, const char* caption) const {
+    return FindWindowExA(window, nullptr, "Button", caption);
   }
   HWND Box(int index) const {  // the address box (0) or the name box (1)
     HWND first = FindWindowExA(Window(), nullptr, "Edit", nullptr);
@@ -37,48 +69,51 @@ struct Copy {
   void Add(const std::string& address, const std::string& name) const {
     SendMessageA(Box(0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(address.c_str()));
     SendMessageA(Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    PostMessageA(FindWindowExA(Window(), nullptr, "Button", "A&dd to hosts"), BM_CLICK, 0, 0);
+    PostMessageA(Button(Window(), "A&dd to hosts"), BM_CLICK, 0, 0);
   }
-  // The message box as "title|prompt|icon", answered with OK; under wine the icon is the first
-  // static control and the prompt the second.
-  std::string NextBox() const {
-    HWND box = nullptr, icon = nullptr, text = nullptr;
-    WaitFor([&] {
-      icon = FindWindowExA(box = Window("#32770"), nullptr, "Static", nullptr);
-      return (text = FindWindowExA(box, icon, "Static", nullptr)) && !Text(text).empty();
-    });
-    const std::string seen =
-        Text(box) + "|" + Text(text) + (SendMessageA(icon, STM_GETICON, 0, 0) ? "|icon" : "|");
+  // The message box that the step opened, answered with OK.
+  std::string NextBox(const std::string& step) const {
+    Await(name + ", " + step + ": a message box", [&] { return !Shown(MessageBox()).empty(); });
+    HWND box = MessageBox();
+    const std::string seen = Shown(box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    WaitFor([&] { return !IsWindow(box); });
+    Await(name + ", " + step + ": the box closed", [&] { return !IsWindow(box); });
     return seen;
   }
   std::string ExitCode() const {
     DWORD code = STILL_ACTIVE;
-    WaitFor([&] { return GetExitCodeProcess(process.hProcess, &code) && code != STILL_ACTIVE; });
+    Await(name + ": its end",
+          [&] { return GetExitCodeProcess(process.info.hProcess, &code) && code != STILL_ACTIVE; });
     return std::to_string(code);
   }
-  PROCESS_INFORMATION process{};
+  std::string name;
+  Process process;
+};
+
+struct Restore {  // a file's bytes as they were, on every path
+  std::string path, bytes = ReadBytes(path);
+  ~Restore() { WriteBytes(path, bytes); }
 };
 
 TEST(TwoCopies, AppendingAtTheSameTimeLeaveEveryLineWholeAndEndWithTheExitCodeOfTheQuit) {
   char windows[MAX_PATH];
   GetWindowsDirectoryA(windows, MAX_PATH);
-  const std::string hosts = windows + std::string("\\System32\\drivers\\etc\\hosts"),
-                    original = ReadBytes(hosts);
-  WriteBytes(hosts, "127.0.0.1 localhost\r\n");
-  Copy first, second;
-  first.Add("", "");
-  EXPECT_EQ(first.NextBox(), "Vornacle|You must enter the information first!|");
+  const Restore hosts{windows + std::string("\\System32\\drivers\\etc\\hosts")};
+  WriteBytes(hosts.path, "127.0.0.1 localhost\r\n");
+  Copy first("copy 1"), second("copy 2");
+  // Each copy's first box is slow (dialog, common controls, fonts): opened and closed before the race.
+  first.Add("", ""), second.Add("", "");
+  EXPECT_EQ(first.NextBox("empty boxes") + second.NextBox("empty boxes"),
+            "Vornacle|You must enter the information first!|Vornacle|You must enter the information first!|");
   for (int i = 0; i < 100; ++i) {
     first.Add("10.0.0." + std::to_string(i), "first.example");
     second.Add("10.0.0." + std::to_string(i), "second.example");
-    EXPECT_EQ(first.NextBox() + second.NextBox(),
+    const std::string step = "append " + std::to_string(i);
+    ASSERT_EQ(first.NextBox(step) + second.NextBox(step),
               "Vornacle|The IP address has been added to your hosts file!|icon"
               "Vornacle|The IP address has been added to your hosts file!|icon");
   }
-  std::istringstream lines(ReadBytes(hosts));
-  WriteBytes(hosts, original);
+  std::istringstream lines(ReadBytes(hosts.path));
   std::string line, seen;
   std::getline(lines, line);
   EXPECT_EQ(line, "127.0.0.1 localhost\r");
@@ -90,8 +125,67 @@ TEST(TwoCopies, AppendingAtTheSameTimeLeaveEveryLineWholeAndEndWithTheExitCodeOf
   std::ranges::sort(seen);
   EXPECT_EQ(seen, std::string(100, '1') + std::string(100, '2'));
   PostMessageA(first.Window(), WM_CLOSE, 0, 0);
-  PostThreadMessageA(second.process.dwThreadId, WM_QUIT, 3, 0);
+  PostThreadMessageA(second.process.info.dwThreadId, WM_QUIT, 3, 0);
   EXPECT_EQ(first.ExitCode() + "," + second.ExitCode(), "0,3");
+}
+
+// A person at the keyboard and the mouse: another program in front, a message box of one window
+// while the other is open, About closed with Esc. The focus is "window caption:control id".
+TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
+  Copy copy("the program");
+  HWND main = copy.Window(), ours = CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE, 0,
+                                                    600, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  const auto seen = [&] {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(copy.process.info.dwThreadId, &thread);
+    HWND about = copy.About(), box = copy.MessageBox();
+    return (box != nullptr ? "box " + Shown(box)
+                           : Text(GetAncestor(thread.hwndFocus, GA_ROOT)) + ":" +
+                                 std::to_string(GetDlgCtrlID(thread.hwndFocus))) +
+           (about == nullptr         ? ""
+            : IsWindowEnabled(about) ? " +about"
+                                     : " +about disabled");
+  };
+  const auto answer = [] {  // our own window answers what it is sent meanwhile
+    MSG msg;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  };
+  const auto front = [&](HWND window) {
+    answer();
+    SetForegroundWindow(window);
+    Await(
+        "the foreground for " + Text(window), [&] { return GetForegroundWindow() == window; }, answer);
+  };
+  const std::string kEnterFirst = "box Vornacle|You must enter the information first!|";
+  struct Step {
+    std::function<void()> act;
+    std::string expected;
+  } steps[] = {
+      {[&] { front(main), PressKey(VK_TAB); }, "Vornacle:1003"},
+      {[&] { front(ours); }, ":0"},
+      // Under wine the program's window comes to the front without rising above ours, which would
+      // then take the foreground when About closes: ours goes once the program is in front again.
+      {[&] { front(main), ShowWindow(ours, SW_HIDE); }, "Vornacle:1003"},
+      {[&] { ShowWindow(main, SW_MINIMIZE), ShowWindow(main, SW_RESTORE); }, "Vornacle:1003"},
+      {[&] { PressKey('D', VK_MENU); }, kEnterFirst},   // Alt+D: both boxes are empty
+      {[&] { PressKey(VK_RETURN); }, "Vornacle:1009"},  // the access key's button had the focus
+      {[&] { MouseClick(copy.Button(main, "&About")); }, "About Vornacle:2 +about"},
+      {[&] { SetWindowPos(copy.About(), nullptr, 0, 0, 0, 0, SWP_NOSIZE), front(main); },
+       "Vornacle:1008 +about"},
+      {[&] { PressKey('D', VK_MENU); }, kEnterFirst + " +about disabled"},
+      // The click on OK comes before the Enter that closes the box, and is lost on a disabled window.
+      {[&] { MouseClick(copy.Button(copy.About(), "&OK")), PressKey(VK_RETURN); }, "Vornacle:1009 +about"},
+      {[&] { MouseClick(copy.Button(main, "&About")), PressKey(VK_ESCAPE); }, "Vornacle:1008"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE("step " + std::to_string(&step - steps + 1));
+    step.act();
+    WaitFor([&] { return seen() == step.expected; }, answer);
+    ASSERT_EQ(seen(), step.expected);
+  }
+  DestroyWindow(ours);
 }
 
 // A wsock32.dll of the suite's own beside a copy of the program, with wine told to prefer a
@@ -103,9 +197,9 @@ TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
   CopyFileA(PLANTED_DLL, (folder + "\\wsock32.dll").c_str(), FALSE);
   const ScratchKey program{HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\vornacle.exe\\DllOverrides"};
   program.Set("wsock32", REG_SZ, std::string("native,builtin", 15));
-  Copy copy(folder + "\\vornacle.exe");
+  Copy copy("the copy beside the library", folder + "\\vornacle.exe");
   SendMessageA(copy.Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("localhost"));
-  PostMessageA(FindWindowExA(copy.Window(), nullptr, "Button", "Get &IP Address"), BM_CLICK, 0, 0);
+  PostMessageA(copy.Button(copy.Window(), "Get &IP Address"), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitFor([&] { return Text(copy.Box(0)) == "127.0.0.1"; }));
   EXPECT_FALSE(std::filesystem::exists(folder + "\\wsock32.dll.loaded"));
 }
@@ -126,8 +220,9 @@ TEST(ProgramFile, CarriesWhatWindowsReadsBeforeItStartsTheProgram) {
   for (std::string key : {"FileDescription", "FileVersion", "ProductVersion"}) {
     char* text = nullptr;
     UINT length = 0;
-    VerQueryValueA(record.data(), ("\\StringFileInfo\\040904B0\\" + key).c_str(),
-                   reinterpret_cast<void**>(&text), &length);
+    ASSERT_TRUE(VerQueryValueA(record.data(), ("\\StringFileInfo\\040904B0\\" + key).c_str(),
+                               reinterpret_cast<void**>(&text), &length))
+        << key;
     seen += text + std::string(" ");
   }
   const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(

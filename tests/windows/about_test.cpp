@@ -8,8 +8,9 @@
 namespace vornacle::testing {
 namespace {
 
-// Each link label hands its address to the shell. Where even the report of a failure fails, the mail
-// label's own guard reports it; the home page's handler has none, so the program's one report does.
+// Each link label hands its address to the shell, once for a double-click. Where even the report of a failure
+// fails, the mail label's own guard reports it; the home page's handler has none, so the program's one report
+// does.
 TEST_F(Program, TheLinkLabelsOpenTheirAddressesAndReportFailuresTheirOwnWay) {
   Click(main.Control(Form1::kCommand4));
   MsgBoxCapture boxes;
@@ -20,10 +21,11 @@ TEST_F(Program, TheLinkLabelsOpenTheirAddressesAndReportFailuresTheirOwnWay) {
   boxes.on_show = [](const ShownBox& box) {
     if (box.title.starts_with("Error # 53")) throw RuntimeFailure{-5, "Failed"};
   };
-  for (POINT p : {POINT{150, 220}, POINT{150, 196}}) {  // the mail label, then the home page's
-    SendMessageA(about.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    SendMessageA(about.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
-  }
+  // A real double-click on the mail label, then on the home page's: one click each. The Tab after
+  // them moves the focus only once both are handled.
+  for (POINT p : {POINT{150, 220}, POINT{150, 196}}) MouseClick(about.hwnd(), 2, p);
+  PressKey(VK_TAB);
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == about.Control(Form2::kCmdSysInfo); }));
   ASSERT_EQ(boxes.shown().size(), 4u) << opened;
   EXPECT_EQ(boxes.shown()[1],
             (ShownBox{"Error! You may not have a default mail program.  Send mail manually to "
@@ -95,14 +97,15 @@ TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable)
     });
     MsgBoxCapture boxes;
     Click(about.Control(Form2::kCmdSysInfo));
-    std::string runs;
-    PumpUntil([&] {
-      runs.clear();
+    const auto logged = [&] {
+      std::string runs;
       unredirected([&] {
         for (const std::string& program : programs) runs += ReadBytes(program + ".log");
       });
-      return !runs.empty() || row.runs.empty();
-    });
+      return runs;
+    };
+    PumpUntil([&] { return !logged().empty() || row.runs.empty(); });
+    std::string runs = logged();
     for (const ShownBox& box : boxes.shown())
       runs += box.title + "|" + std::to_string(box.flags) + "|" + box.prompt;
     EXPECT_EQ(runs,

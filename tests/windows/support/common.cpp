@@ -4,15 +4,24 @@
 #include <chrono>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "support/support.h"
 
 namespace vornacle::testing {
 
 bool WaitFor(const std::function<bool()>& done, const std::function<void()>& meanwhile) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-  while (!done() && std::chrono::steady_clock::now() < deadline) meanwhile();
-  return done();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(40);
+  for (;;) {
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    meanwhile();
+  }
+}
+
+void Await(const std::string& what, const std::function<bool()>& done,
+           const std::function<void()>& meanwhile) {
+  if (!WaitFor(done, meanwhile)) throw std::runtime_error("waited in vain for " + what);
 }
 
 void PressKey(WORD key, WORD modifier) {
@@ -21,19 +30,54 @@ void PressKey(WORD key, WORD modifier) {
   if (modifier != 0) keybd_event(BYTE(modifier), 0, KEYEVENTF_KEYUP, 0);
 }
 
+void MouseClick(HWND window, int times, POINT client) {
+  RECT r;
+  GetClientRect(window, &r);
+  POINT p = client.x < 0 ? POINT{r.right / 2, r.bottom / 2} : client;
+  ClientToScreen(window, &p);
+  SetCursorPos(p.x, p.y);
+  INPUT presses[4]{};  // within one call, so that the second press comes within the double-click time
+  for (int i = 0; i < 2 * times; ++i) {
+    presses[i].type = INPUT_MOUSE;
+    presses[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  }
+  SendInput(UINT(2 * times), presses, sizeof(INPUT));
+}
+
 std::string Text(HWND hwnd) {
   std::string text(static_cast<std::size_t>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
   text.resize(SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
   return text;
 }
 
+namespace {
+struct Search {
+  DWORD process;
+  std::string window_class;
+  std::vector<HWND> found;
+};
+BOOL CALLBACK Collect(HWND window, LPARAM lparam) {
+  auto& search = *reinterpret_cast<Search*>(lparam);
+  DWORD owner = 0;
+  char name[64] = "";
+  GetWindowThreadProcessId(window, &owner);
+  GetClassNameA(window, name, sizeof name);
+  if (owner == search.process && IsWindowVisible(window) && name == search.window_class)
+    search.found.push_back(window);
+  return TRUE;
+}
+}  // namespace
+
+// One list, taken at once: a walk step by step can skip a window that moves in the z-order meanwhile.
+std::vector<HWND> TopWindows(DWORD process, const char* window_class) {
+  Search search{process, window_class, {}};
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 HWND TopWindow(DWORD process, const char* window_class) {
-  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, window_class, nullptr)) != nullptr;) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == process && IsWindowVisible(window)) return window;
-  }
-  return nullptr;
+  const std::vector<HWND> windows = TopWindows(process, window_class);
+  return windows.empty() ? nullptr : windows.front();
 }
 
 std::string Describe(HWND window) {

@@ -6,16 +6,27 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vornacle::testing {
 
-// Waits, doing `meanwhile` between looks, until the condition holds or a generous bound passes.
+// Waits, doing `meanwhile` between looks, until the condition holds (true) or a bound generous
+// enough for the emulated 32-bit program on a busy machine passes (false). The condition is not
+// looked at again once it has held.
 bool WaitFor(
     const std::function<bool()>& done, const std::function<void()>& meanwhile = [] { Sleep(10); });
+// As WaitFor, but a wait in vain stops the test, with what it waited for.
+void Await(
+    const std::string& what, const std::function<bool()>& done,
+    const std::function<void()>& meanwhile = [] { Sleep(10); });
 // Real keystrokes into the foreground window: the modifier held while the key is pressed.
 void PressKey(WORD key, WORD modifier = 0);
+// Real clicks of the left button at a point of the window's client area, or at its centre.
+void MouseClick(HWND window, int times = 1, POINT client = {-1, -1});
 std::string Text(HWND hwnd);  // through WM_GETTEXT, which works across processes too
-// The process's visible top-level window of the class: its main window, or "#32770" a message box.
+// The process's visible top-level windows of the class, from one walk of the z-order as it stands,
+// and the first of them: its main window, or "#32770" a message box.
+std::vector<HWND> TopWindows(DWORD process, const char* window_class);
 HWND TopWindow(DWORD process, const char* window_class);
 // A window as a user meets it: "caption WxH (client) fixed|sizable [taskbar] [hidden-owner] [icon]:"
 // and its child controls in tab order, each " id:caption", with "(default)" for a default button.
