@@ -72,7 +72,10 @@ prepare_prefix() {
   touch "$prefix/.vornacle-ready"
 }
 
-# set_scale DPI: the display scale of the programs that start in $WINEPREFIX from now on.
+# set_scale DPI: the display scale of the programs that start in $WINEPREFIX from now on. What reg
+# said is shown when it fails.
 set_scale() {
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
+  local said
+  said=$(wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null 2>&1) ||
+    { echo "setting the scale to $1 failed: $said" >&2; return 1; }
 }
