@@ -56,19 +56,17 @@ build_preset() {
   (cd "$VORNACLE_ROOT" && cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset")
 }
 
-# prepare_prefix PREFIX [COMMAND...]: makes the wine prefix once, with wine's own bitmap fonts (so
-# that "MS Sans Serif" is the real one) and windows that close at once without a window manager.
-# COMMAND runs wine as another user who owns PREFIX.
+# prepare_prefix PREFIX: makes the wine prefix once, with wine's own bitmap fonts (so that
+# "MS Sans Serif" is the real one) and windows that close at once without a window manager.
 prepare_prefix() {
   local prefix=$1
-  shift
   [ -f "$prefix/.vornacle-ready" ] && return 0
   echo "Preparing the wine prefix in $prefix (about half a minute, most of it 32-bit wine)"
-  "$@" env WINEPREFIX="$prefix" "$WINELOADER" wineboot -i </dev/null >/dev/null 2>&1
+  WINEPREFIX="$prefix" "$WINELOADER" wineboot -i </dev/null >/dev/null 2>&1
   cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
-  "$@" env WINEPREFIX="$prefix" "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ \
+  WINEPREFIX="$prefix" "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ \
     /d N /f </dev/null >/dev/null 2>&1
-  "$@" env WINEPREFIX="$prefix" wineserver -w
+  WINEPREFIX="$prefix" wineserver -w
   touch "$prefix/.vornacle-ready"
 }
 

@@ -20,45 +20,41 @@ namespace {
 std::string Shown(HWND box) {
   std::string prompt, icon;
   for (HWND c = nullptr; box != nullptr && (c = FindWindowExA(box, c, "Static", nullptr)) != nullptr;) {
-    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-      icon = SendMessageA(c, STM_GETICON, 0, 0) ? "icon" : "";
-    } else {
-      prompt += Text(c);
-    }
+    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) prompt += Text(c);
+    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageA(c, STM_GETICON, 0, 0))
+      icon = "icon";
   }
   return prompt.empty() ? "" : Text(box) + "|" + prompt + "|" + icon;
 }
 
-struct Process {  // ended on every path, also when the test stops half-way
-  PROCESS_INFORMATION info{};
-  ~Process() {
-    if (info.hProcess != nullptr)
-      TerminateProcess(info.hProcess, 1), WaitForSingleObject(info.hProcess, 5000);
-    CloseHandle(info.hThread), CloseHandle(info.hProcess);
-  }
-};
-
 struct Copy {
+  // Each copy runs in a job that ends it with this process, however the test ends: passed, failed or
+  // stopped from outside.
   explicit Copy(std::string name, std::string exe = VORNACLE_EXE) : name(std::move(name)) {
+    static const HANDLE job = [] {
+      JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+      limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+      HANDLE job = CreateJobObjectA(nullptr, nullptr);
+      SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+      return job;
+    }();
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     exe = '"' + exe + '"';
-    if (!CreateProcessA(nullptr, exe.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process.info))
+    if (!CreateProcessA(nullptr, exe.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                        &startup, &process) ||
+        !AssignProcessToJobObject(job, process.hProcess) || ResumeThread(process.hThread) != 1)
       throw std::runtime_error(this->name + " did not start");
-    // Started, shown and in front, waiting for the user.
-    WaitForInputIdle(process.info.hProcess, 40000);
+    WaitForInputIdle(process.hProcess, 40000);  // shown, in front and waiting for the user
     Await(this->name + ": its main window with both boxes", [&] { return Box(1) != nullptr; });
   }
   // The visible window of the class with this caption, or with any caption.
   HWND Window(const char* window_class = "VornacleForm", const char* caption = "Vornacle") const {
-    for (HWND window : TopWindows(process.info.dwProcessId, window_class)) {
+    for (HWND window : TopWindows(process.dwProcessId, window_class)) {
       if (caption == nullptr || Text(window) == caption) return window;
     }
     return nullptr;
   }
-  HWND About() const { return Window("VornacleForm", "About Vornacle"); }
-  HWND MessageBox() const { return Window("#32770", nullptr); }
   HWND Button(HWND window, const char* caption) const {
     return FindWindowExA(window, nullptr, "Button", caption);
   }
@@ -73,8 +69,8 @@ struct Copy {
   }
   // The message box that the step opened, answered with OK.
   std::string NextBox(const std::string& step) const {
-    Await(name + ", " + step + ": a message box", [&] { return !Shown(MessageBox()).empty(); });
-    HWND box = MessageBox();
+    Await(name + ", " + step + ": a message box", [&] { return !Shown(Window("#32770", nullptr)).empty(); });
+    HWND box = Window("#32770", nullptr);
     const std::string seen = Shown(box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     Await(name + ", " + step + ": the box closed", [&] { return !IsWindow(box); });
@@ -82,12 +78,11 @@ struct Copy {
   }
   std::string ExitCode() const {
     DWORD code = STILL_ACTIVE;
-    Await(name + ": its end",
-          [&] { return GetExitCodeProcess(process.info.hProcess, &code) && code != STILL_ACTIVE; });
+    WaitForSingleObject(process.hProcess, 40000), GetExitCodeProcess(process.hProcess, &code);
     return std::to_string(code);
   }
   std::string name;
-  Process process;
+  PROCESS_INFORMATION process{};
 };
 
 struct Restore {  // a file's bytes as they were, on every path
@@ -125,7 +120,7 @@ TEST(TwoCopies, AppendingAtTheSameTimeLeaveEveryLineWholeAndEndWithTheExitCodeOf
   std::ranges::sort(seen);
   EXPECT_EQ(seen, std::string(100, '1') + std::string(100, '2'));
   PostMessageA(first.Window(), WM_CLOSE, 0, 0);
-  PostThreadMessageA(second.process.info.dwThreadId, WM_QUIT, 3, 0);
+  PostThreadMessageA(second.process.dwThreadId, WM_QUIT, 3, 0);
   EXPECT_EQ(first.ExitCode() + "," + second.ExitCode(), "0,3");
 }
 
@@ -135,17 +130,18 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
   Copy copy("the program");
   HWND main = copy.Window(), ours = CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE, 0,
                                                     600, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  const auto about = [&] { return copy.Window("VornacleForm", "About Vornacle"); };
   const auto seen = [&] {
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
-    GetGUIThreadInfo(copy.process.info.dwThreadId, &thread);
-    HWND about = copy.About(), box = copy.MessageBox();
-    return (box != nullptr ? "box " + Shown(box)
-                           : Text(GetAncestor(thread.hwndFocus, GA_ROOT)) + ":" +
-                                 std::to_string(GetDlgCtrlID(thread.hwndFocus))) +
-           (about == nullptr         ? ""
-            : IsWindowEnabled(about) ? " +about"
-                                     : " +about disabled");
+    GetGUIThreadInfo(copy.process.dwThreadId, &thread);
+    HWND box = copy.Window("#32770", nullptr);
+    return (box ? "box " + Shown(box)
+                : Text(GetAncestor(thread.hwndFocus, GA_ROOT)) + ":" +
+                      std::to_string(GetDlgCtrlID(thread.hwndFocus))) +
+           (!about()                   ? ""
+            : IsWindowEnabled(about()) ? " +about"
+                                       : " +about disabled");
   };
   const auto answer = [] {  // our own window answers what it is sent meanwhile
     MSG msg;
@@ -153,8 +149,7 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   };
   const auto front = [&](HWND window) {
-    answer();
-    SetForegroundWindow(window);
+    answer(), SetForegroundWindow(window);
     Await(
         "the foreground for " + Text(window), [&] { return GetForegroundWindow() == window; }, answer);
   };
@@ -172,11 +167,10 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
       {[&] { PressKey('D', VK_MENU); }, kEnterFirst},   // Alt+D: both boxes are empty
       {[&] { PressKey(VK_RETURN); }, "Vornacle:1009"},  // the access key's button had the focus
       {[&] { MouseClick(copy.Button(main, "&About")); }, "About Vornacle:2 +about"},
-      {[&] { SetWindowPos(copy.About(), nullptr, 0, 0, 0, 0, SWP_NOSIZE), front(main); },
-       "Vornacle:1008 +about"},
+      {[&] { SetWindowPos(about(), nullptr, 0, 0, 0, 0, SWP_NOSIZE), front(main); }, "Vornacle:1008 +about"},
       {[&] { PressKey('D', VK_MENU); }, kEnterFirst + " +about disabled"},
       // The click on OK comes before the Enter that closes the box, and is lost on a disabled window.
-      {[&] { MouseClick(copy.Button(copy.About(), "&OK")), PressKey(VK_RETURN); }, "Vornacle:1009 +about"},
+      {[&] { MouseClick(copy.Button(about(), "&OK")), PressKey(VK_RETURN); }, "Vornacle:1009 +about"},
       {[&] { MouseClick(copy.Button(main, "&About")), PressKey(VK_ESCAPE); }, "Vornacle:1008"},
   };
   for (const Step& step : steps) {
@@ -185,7 +179,6 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
     WaitFor([&] { return seen() == step.expected; }, answer);
     ASSERT_EQ(seen(), step.expected);
   }
-  DestroyWindow(ours);
 }
 
 // A wsock32.dll of the suite's own beside a copy of the program, with wine told to prefer a

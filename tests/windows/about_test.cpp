@@ -48,9 +48,6 @@ TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable)
                     system = windows + std::string("\\System32\\vornacle-test"),
                     in_system = system + "\\msinfo32.exe";
   const std::string programs[] = {path, tool, spaced, "C:\\Program.exe", in_system};
-  const auto remove = [](const std::string& program) {
-    std::filesystem::remove(program), std::filesystem::remove(program + ".log");
-  };
   // A 32-bit test reaches the real System32 only with its redirection off.
   const auto unredirected = [](const std::function<void()>& files) {
     PVOID redirection = nullptr;
@@ -87,13 +84,19 @@ TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable)
                      location{HKEY_LOCAL_MACHINE, kLocation, row.view};
     if (!row.path_value.empty()) msinfo.Set("PATH", REG_SZ, row.path_value + '\0');
     if (!row.folder_value.empty()) location.Set("MSINFO", REG_SZ, row.folder_value + '\0');
+    // A recorder stays where it is from row to row: one that a row started may still be ending in the
+    // next, and its file cannot be replaced until it has.
     unredirected([&] {
       for (const std::string& program : programs) {
-        remove(program);
+        std::filesystem::remove(program + ".log");
         std::filesystem::create_directories(std::filesystem::path(program).parent_path());
-        if (program != tool || row.tool != '-') std::filesystem::copy(RECORD_RUN, program);
+        if (program == tool && row.tool == '-') {
+          std::filesystem::remove(program);
+        } else if (!std::filesystem::exists(program)) {
+          std::filesystem::copy(RECORD_RUN, program);
+        }
       }
-      if (row.tool == 'h') SetFileAttributesA(tool.c_str(), FILE_ATTRIBUTE_HIDDEN);
+      SetFileAttributesA(tool.c_str(), row.tool == 'h' ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL);
     });
     MsgBoxCapture boxes;
     Click(about.Control(Form2::kCmdSysInfo));
@@ -111,9 +114,11 @@ TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable)
     EXPECT_EQ(runs,
               row.runs.empty() ? "Vornacle|0|System Information Is Unavailable At This Time" : row.runs);
   }
+  std::error_code kept;  // a recorder still ending keeps its file; a later run uses it again
   unredirected([&] {
-    for (const std::string& program : programs) remove(program);
-    std::filesystem::remove(system), std::filesystem::remove("C:\\Program Files\\Vornacle Test");
+    for (const std::string& program : programs)
+      std::filesystem::remove(program, kept), std::filesystem::remove(program + ".log", kept);
+    std::filesystem::remove(system, kept), std::filesystem::remove("C:\\Program Files\\Vornacle Test", kept);
   });
 }
 

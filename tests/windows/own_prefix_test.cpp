@@ -1,12 +1,10 @@
-// Tests that need a wine prefix in a state of its own (see in-prefix.sh): the windows at the
-// display scale that the run was given, and a hosts file that the user may not write.
+// The windows at the display scale that the run was given (see in-prefix.sh).
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <cstdlib>
 
-#include "main_window/hosts_file_win32.h"
 #include "runtime/system_library.h"
 #include "support/in_process.h"
 
@@ -73,20 +71,6 @@ TEST_F(Program, AtEachScaleTheWindowsKeepTheirTwipsAndThePicturesAndIconsFitTheS
     ImageList_GetIconSize(image.himl, &size, &size);
     EXPECT_EQ(size, row->glyph);
   }
-}
-
-TEST(ReadOnlyHosts, IsRefusedWithAccessDeniedAndKeepsEveryByte) {
-  const std::string hosts = ::testing::TempDir() + "vornacle-read-only-hosts";
-  SetFileAttributesA(hosts.c_str(), FILE_ATTRIBUTE_NORMAL);
-  WriteBytes(hosts, "127.0.0.1 localhost");
-  SetFileAttributesA(hosts.c_str(), FILE_ATTRIBUTE_READONLY);
-  std::string outcome = "written";
-  try {
-    AppendHostsEntry(hosts, "10.0.0.5", "printer1");
-  } catch (const RuntimeFailure& failure) {
-    outcome = std::to_string(failure.number);
-  }
-  EXPECT_EQ(ReadBytes(hosts) + " " + outcome, "127.0.0.1 localhost 5");
 }
 
 }  // namespace

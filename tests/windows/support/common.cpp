@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 
 #include "support/support.h"
 
@@ -34,14 +35,9 @@ void MouseClick(HWND window, int times, POINT client) {
   RECT r;
   GetClientRect(window, &r);
   POINT p = client.x < 0 ? POINT{r.right / 2, r.bottom / 2} : client;
-  ClientToScreen(window, &p);
-  SetCursorPos(p.x, p.y);
-  INPUT presses[4]{};  // within one call, so that the second press comes within the double-click time
-  for (int i = 0; i < 2 * times; ++i) {
-    presses[i].type = INPUT_MOUSE;
-    presses[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  }
-  SendInput(UINT(2 * times), presses, sizeof(INPUT));
+  ClientToScreen(window, &p), SetCursorPos(p.x, p.y);
+  for (int i = 0; i < times; ++i)
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
 
 std::string Text(HWND hwnd) {
@@ -51,19 +47,13 @@ std::string Text(HWND hwnd) {
 }
 
 namespace {
-struct Search {
-  DWORD process;
-  std::string window_class;
-  std::vector<HWND> found;
-};
+using Search = std::tuple<DWORD, std::string, std::vector<HWND>>;  // process, class, what was found
 BOOL CALLBACK Collect(HWND window, LPARAM lparam) {
-  auto& search = *reinterpret_cast<Search*>(lparam);
+  auto& [process, window_class, found] = *reinterpret_cast<Search*>(lparam);
   DWORD owner = 0;
   char name[64] = "";
-  GetWindowThreadProcessId(window, &owner);
-  GetClassNameA(window, name, sizeof name);
-  if (owner == search.process && IsWindowVisible(window) && name == search.window_class)
-    search.found.push_back(window);
+  GetWindowThreadProcessId(window, &owner), GetClassNameA(window, name, sizeof name);
+  if (owner == process && IsWindowVisible(window) && name == window_class) found.push_back(window);
   return TRUE;
 }
 }  // namespace
@@ -72,7 +62,7 @@ BOOL CALLBACK Collect(HWND window, LPARAM lparam) {
 std::vector<HWND> TopWindows(DWORD process, const char* window_class) {
   Search search{process, window_class, {}};
   EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return std::get<2>(search);
 }
 
 HWND TopWindow(DWORD process, const char* window_class) {

@@ -21,15 +21,9 @@ inline bool PumpUntil(const std::function<bool()>& done) {
 
 class Program : public ::testing::Test {
  protected:
-  void SetUp() override {
-    forms::ResetProgram();
-    main.Show();
-  }
+  void SetUp() override { forms::ResetProgram(), main.Show(); }
   void TearDown() override { about.Unload(); }
-  void Click(HWND button) {
-    SendMessageA(button, BM_CLICK, 0, 0);
-    forms::DoEvents();
-  }
+  void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0), forms::DoEvents(); }
   Form1 main;
   Form2& about = Form2::Shared();
 };
