@@ -330,8 +330,15 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND: {
       const int code = HIWORD(wparam);
+      int id = LOWORD(wparam);
+      // Enter where no button is the default: the dialog manager asks for IDOK, which no control has.
+      // A focused push button takes it, as in a dialog box, however it came by the focus.
+      if (HWND focus = GetFocus(); id == IDOK && lparam == 0 && IsChild(hwnd_, focus) &&
+                                   (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
+        id = GetDlgCtrlID(focus);
+      }
       // Button clicks, menu items, accelerators (code 1), and Esc/Enter from the dialog manager.
-      if (code == BN_CLICKED || code == 1) RunClick(LOWORD(wparam));
+      if (code == BN_CLICKED || code == 1) RunClick(id);
       return 0;
     }
     // What a dialog box does and a plain window does not: the control that has the focus when the

@@ -67,8 +67,8 @@ TEST_F(Program, ASessionThroughBothWindows) {
        },
        "hand hand arrow "},
       {[] { PressKey(VK_TAB); }, focus, "focus 2004"},
-      {about_button, focus, "focus 2"},  // shown again while open: the focus goes back to OK
-      {[&] { Click(about.Control(Form2::kCommand1)); }, windows, "main"},
+      {about_button, focus, "focus 2"},                // shown again while open: the focus goes back to OK
+      {[] { PressKey(VK_RETURN); }, windows, "main"},  // Enter on OK, which has the focus from the start
       {[&] { about_button(), SendMessageA(main.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }, windows, " about"},
       {[&] { SendMessageA(about.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }, windows, " ended"},
       {[&] { restart(), about_button(), Click(main.Control(Form1::kCommand3)); }, windows, " about ended"},
