@@ -69,9 +69,6 @@ class Form {
   // Messages for this form's keyboard handling, for the message loop.
   bool PreTranslate(MSG& msg);
 
-  // The control that has the focus now is the one that gets it back when the window is active again.
-  void RememberFocus();
-
  protected:
   // A form outside the taskbar is owned by a hidden window of the program's own, so that it
   // neither gets a taskbar button nor follows another form when that one closes or minimises.
@@ -98,7 +95,10 @@ class Form {
   void ApplyDpi(UINT dpi);
   void PaintLabels(HDC dc);
   void RunClick(int id) noexcept;
+  // The control that has the focus now is the one that gets it back when the frame is focused again.
+  void RememberFocus();
   void RestoreFocus();
+  friend class ModalScope;
 
   HWND hwnd_ = nullptr;
   HWND focus_ = nullptr;  // the control that had the focus when the window was last left

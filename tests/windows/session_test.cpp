@@ -77,7 +77,7 @@ TEST_F(Program, ASessionThroughBothWindows) {
   for (const Step& step : steps) {
     step.act();
     PumpUntil([&] { return step.see() == step.expected; });
-    EXPECT_EQ(step.see(), step.expected);
+    ASSERT_EQ(step.see(), step.expected) << "step " << &step - steps + 1;  // the later steps build on it
   }
 }
 

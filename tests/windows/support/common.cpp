@@ -65,11 +65,6 @@ std::vector<HWND> TopWindows(DWORD process, const char* window_class) {
   return std::get<2>(search);
 }
 
-HWND TopWindow(DWORD process, const char* window_class) {
-  const std::vector<HWND> windows = TopWindows(process, window_class);
-  return windows.empty() ? nullptr : windows.front();
-}
-
 std::string Describe(HWND window) {
   RECT r;
   GetClientRect(window, &r);

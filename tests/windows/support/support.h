@@ -24,10 +24,8 @@ void PressKey(WORD key, WORD modifier = 0);
 // Real clicks of the left button at a point of the window's client area, or at its centre.
 void MouseClick(HWND window, int times = 1, POINT client = {-1, -1});
 std::string Text(HWND hwnd);  // through WM_GETTEXT, which works across processes too
-// The process's visible top-level windows of the class, from one walk of the z-order as it stands,
-// and the first of them: its main window, or "#32770" a message box.
+// The process's visible top-level windows of the class, from one walk of the z-order as it stands.
 std::vector<HWND> TopWindows(DWORD process, const char* window_class);
-HWND TopWindow(DWORD process, const char* window_class);
 // A window as a user meets it: "caption WxH (client) fixed|sizable [taskbar] [hidden-owner] [icon]:"
 // and its child controls in tab order, each " id:caption", with "(default)" for a default button.
 std::string Describe(HWND window);
