@@ -123,8 +123,7 @@ bool Form::PreTranslate(MSG& msg) {
 }
 
 void Form::RememberFocus() {
-  HWND focus = GetFocus();
-  if (hwnd_ != nullptr && focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
+  if (HWND focus = GetFocus(); IsChild(hwnd_, focus)) focus_ = focus;
 }
 
 void Form::RestoreFocus() {
@@ -413,10 +412,9 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 ModalScope::ModalScope(HWND owner) {
   disabled_.reserve(program.loaded.size());
   for (Form* form : program.loaded) {
-    // Before any window is disabled: a disabled window loses the focus of its controls.
+    // Before the window is disabled, by this scope or by the box: a disabled window loses the
+    // focus of its controls.
     form->RememberFocus();
-  }
-  for (Form* form : program.loaded) {
     if (form->hwnd() != owner && IsWindowEnabled(form->hwnd())) {
       EnableWindow(form->hwnd(), FALSE);
       disabled_.push_back(form->hwnd());

@@ -20,9 +20,11 @@ namespace {
 std::string Shown(HWND box) {
   std::string prompt, icon;
   for (HWND c = nullptr; box != nullptr && (c = FindWindowExA(box, c, "Static", nullptr)) != nullptr;) {
-    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) prompt += Text(c);
-    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageA(c, STM_GETICON, 0, 0))
+    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
+      prompt += Text(c);
+    } else if (SendMessageA(c, STM_GETICON, 0, 0)) {
       icon = "icon";
+    }
   }
   return prompt.empty() ? "" : Text(box) + "|" + prompt + "|" + icon;
 }
