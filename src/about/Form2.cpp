@@ -18,8 +18,8 @@ namespace {
 using forms::ControlKind;
 
 constexpr std::array kControls{
-    forms::ControlSpec{Form2::kLabel1, ControlKind::Label, kHomePage, 2160, 2880, 2175, 255},
-    forms::ControlSpec{Form2::kLabel2, ControlKind::Label, kMailAddress, 2160, 3240, 2295, 255},
+    forms::ControlSpec{Form2::kLabel1, ControlKind::Link, kHomePage, 2160, 2880, 2175, 255},
+    forms::ControlSpec{Form2::kLabel2, ControlKind::Link, kMailAddress, 2160, 3240, 2295, 255},
     forms::ControlSpec{Form2::kCommand1, ControlKind::Button, "&OK", 4680, 3600, 1095, 375},
     forms::ControlSpec{Form2::kCmdSysInfo, ControlKind::Button, "&System Info", 4680, 4080, 1095, 375},
 };
@@ -101,6 +101,8 @@ Form2& Form2::Shared() {
   static Form2 form;
   return form;
 }
+
+Form2::~Form2() { Unload(); }
 
 void Form2::Show() {
   if (!IsLoaded()) {

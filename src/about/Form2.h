@@ -16,6 +16,8 @@ class Form2 : public forms::Form {
   static constexpr int kCommand1 = IDCANCEL;  // OK: Esc clicks it, like Exit on the main window
   static constexpr int kCmdSysInfo = 2004;
 
+  ~Form2() override;
+
   // The program's one About window, loaded or not.
   static Form2& Shared();
 
@@ -31,6 +33,7 @@ class Form2 : public forms::Form {
  protected:
   void Click(int id) override;
   void PaintBackground(HDC dc) override;
+  bool BackgroundCoversClientArea() const override { return static_cast<bool>(picture_); }
   HCURSOR LabelCursor(int id) const override;
 
  private:

@@ -10,6 +10,7 @@
 #include "resources/resource.h"
 #include "runtime/msgbox.h"
 #include "runtime/sendkeys.h"
+#include "runtime/system_failure.h"
 
 namespace vornacle {
 
@@ -36,9 +37,12 @@ constexpr forms::FormSpec kForm{
     IDI_VORNACLE_LARGE, kControls};
 
 constexpr char kEnterFirst[] = "You must enter the information first!";
+constexpr char kNotAnAddress[] = "Invalid IP address";
 constexpr char kLookupFailed[] = "Error! Make sure you are connected to the net and are entering valid info!";
 
 }  // namespace
+
+Form1::~Form1() { Unload(); }
 
 void Form1::Load() {
   if (IsLoaded()) return;
@@ -75,20 +79,31 @@ void Form1::Click(int id) {
   }
 }
 
+// A name that the narrow code page cannot hold exactly is no name the platform can look up: it
+// finds nothing, rather than the look-alike that a lossy conversion would ask for.
 void Form1::Command1_Click() {
   try {
+    const std::optional<std::string> name = NarrowText(kText2);
     clsResolve resolver;
-    const std::string address = resolver.GetIPFromHostName(Text(kText2));
+    const std::string address = name ? resolver.GetIPFromHostName(*name) : std::string();
     SetText(kText1, address);
   } catch (...) {
     MsgBox(kLookupFailed);
   }
 }
 
+// Likewise an address with characters outside the code page, full-width digits among them, is no
+// address, as the platform says of any text it cannot read as one.
 void Form1::Command2_Click() {
   try {
+    const std::optional<std::string> address = NarrowText(kText1);
     clsResolve resolver;
-    const std::string name = resolver.GetHostNameFromIP(Text(kText1));
+    std::string name;
+    if (address) {
+      name = resolver.GetHostNameFromIP(*address);
+    } else {
+      MsgBox(kNotAnAddress);
+    }
     SetText(kText2, name);
   } catch (...) {
     MsgBox(kLookupFailed);
@@ -103,12 +118,13 @@ void Form1::Command3_Click() {
 void Form1::Command4_Click() { Form2::Shared().Show(); }
 
 void Form1::Command5_Click() {
-  const std::string address = Text(kText1);
-  if (address.empty()) return MsgBox(kEnterFirst);
-  const std::string name = Text(kText2);
-  if (name.empty()) return MsgBox(kEnterFirst);
+  if (GetWindowTextLengthW(Control(kText1)) == 0) return MsgBox(kEnterFirst);
+  if (GetWindowTextLengthW(Control(kText2)) == 0) return MsgBox(kEnterFirst);
   try {
-    AppendHostsEntry(GetWinPath() + kHostsFileBelowWindows, address, name);
+    // The file receives the text as typed or nothing: never a "?" or a look-alike in its place.
+    const std::optional<std::string> address = NarrowText(kText1), name = NarrowText(kText2);
+    if (!address || !name) throw SystemFailure(ERROR_NO_UNICODE_TRANSLATION);
+    AppendHostsEntry(GetWinPath() + kHostsFileBelowWindows, *address, *name);
     MsgBox("The IP address has been added to your hosts file!", kMsgInformation);
   } catch (...) {
     const RuntimeFailure failure = CurrentFailure();

@@ -23,6 +23,8 @@ class Form1 : public forms::Form {
   static constexpr int kCommand5 = 1009;
   static constexpr int kMenuTy = 1101;
 
+  ~Form1() override;
+
   // Creates the window with its controls, centred, not yet shown.
   void Load();
   void Show();

@@ -1,13 +1,19 @@
-// Windows are created from their tables at the window's real DPI and re-laid out when it changes.
-// The window procedure never lets an exception out: Click handlers run behind the one report.
+// Windows are created from their tables at the window's real DPI and laid out again when the DPI or
+// the system's settings change. The window procedure never lets an exception out: Click handlers
+// run behind the one report.
 #include "runtime/forms.h"
 
+#include <ole2.h>
+
 #include <algorithm>
+#include <utility>
 #include <vector>
 
-#include "runtime/accessible_name.h"
+#include "runtime/accessible.h"
+#include "runtime/declared.h"
 #include "runtime/msgbox.h"
 #include "runtime/system_library.h"
+#include "runtime/text.h"
 
 namespace vornacle::forms {
 
@@ -15,11 +21,42 @@ namespace {
 
 constexpr char kWindowClass[] = "VornacleForm";
 
+Declared<HRESULT(void*)> OleInitialize{"ole32.dll", "OleInitialize"};
+Declared<void()> OleUninitialize{"ole32.dll", "OleUninitialize"};
+static_assert(kSameShape<decltype(OleInitialize), decltype(&::OleInitialize)>);
+static_assert(kSameShape<decltype(OleUninitialize), decltype(&::OleUninitialize)>);
+
+// The window thread's COM apartment, taken before the first window and given back with the last:
+// screen readers in other processes reach the forms' objects through it, and the shell and the
+// About picture need it.
+class Apartment {
+ public:
+  Apartment() {
+    try {
+      held_ = SUCCEEDED(OleInitialize(nullptr));
+    } catch (const RuntimeFailure&) {
+      // Without OLE the windows still work; only what needs it does not.
+    }
+  }
+  ~Apartment() {
+    if (held_) OleUninitialize();
+  }
+  Apartment(const Apartment&) = delete;
+  Apartment& operator=(const Apartment&) = delete;
+
+ private:
+  bool held_ = false;
+};
+
 struct ProgramState {
   std::vector<Form*> loaded;
+  Form* handling = nullptr;  // the form whose Click handler is running
+  std::optional<Apartment> apartment;
   bool ended = false;
 };
 ProgramState program;
+
+bool IsPainted(ControlKind kind) { return kind == ControlKind::Label || kind == ControlKind::Link; }
 
 UINT SystemDpi() {
   if (const UINT dpi = newer::GetDpiForSystem(); dpi != 0) return dpi;
@@ -81,30 +118,36 @@ HWND HiddenOwner() {
 bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
 void DispatchOne(MSG& msg) {
-  // Copies: a form may unload while the message is handled.
-  const std::vector<Form*> forms = program.loaded;
-  for (Form* form : forms) {
-    if (form->PreTranslate(msg)) return;
+  // By index, without a copy: only a form that takes the message may unload while handling it, and
+  // the search ends there.
+  for (std::size_t i = 0; i < program.loaded.size(); ++i) {
+    if (program.loaded[i]->PreTranslate(msg)) return;
   }
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
 }
 
 }  // namespace
 
 int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); }
 
-Form::~Form() { Unload(); }
-
-std::string Form::Text(int id) const {
-  HWND control = Control(id);
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-  return text;
+Form::~Form() {
+  if (hwnd_ == nullptr) return;
+  // Too late for this form's handlers: the window's last messages go to the system's procedure.
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  std::erase(program.loaded, this);
+  DestroyWindow(hwnd_);
 }
 
-void Form::SetText(int id, const std::string& text) {
-  if (!SetWindowTextA(Control(id), text.c_str())) {
+std::optional<std::string> Form::NarrowText(int id) const {
+  HWND control = Control(id);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return ExactNarrow(text);
+}
+
+void Form::SetText(int id, const std::string& narrow) {
+  if (!SetWindowTextW(Control(id), Widen(narrow).c_str())) {
     throw RuntimeFailure{kErrOutOfMemory, "Out of memory"};
   }
 }
@@ -116,10 +159,10 @@ void Form::Unload() {
 bool Form::PreTranslate(MSG& msg) {
   if (hwnd_ == nullptr || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
   const bool own_keystroke = IsKeyboardMessage(msg.message) && GetMessageExtraInfo() == kOwnKeystrokeTag;
-  if (!own_keystroke && Accelerators() != nullptr && TranslateAcceleratorA(hwnd_, Accelerators(), &msg)) {
+  if (!own_keystroke && Accelerators() != nullptr && TranslateAcceleratorW(hwnd_, Accelerators(), &msg)) {
     return true;
   }
-  return IsDialogMessageA(hwnd_, &msg);
+  return IsDialogMessageW(hwnd_, &msg);
 }
 
 void Form::RememberFocus() {
@@ -133,6 +176,7 @@ void Form::RestoreFocus() {
 
 void Form::Load(const FormSpec& spec) {
   if (hwnd_ != nullptr) return;
+  if (!program.apartment) program.apartment.emplace();
   RegisterFormClass(&Form::WindowProc);
   HWND owner = spec.in_taskbar ? nullptr : HiddenOwner();
   spec_ = spec;
@@ -147,12 +191,14 @@ void Form::Load(const FormSpec& spec) {
     HWND child = nullptr;
     switch (control.kind) {
       case ControlKind::Label:
+      case ControlKind::Link:
         continue;  // painted by the form
       case ControlKind::TextBox:
-        child =
-            CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", control.caption,
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        // A Unicode box, so that it holds what was typed or pasted in any script.
+        child = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(control.caption).c_str(),
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0,
+                                hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
+                                nullptr);
         if (child == nullptr) break;
         // No length limit beyond the control's own maximum.
         SendMessageA(child, EM_LIMITTEXT, 0, 0);
@@ -170,7 +216,7 @@ void Form::Load(const FormSpec& spec) {
     }
   }
 
-  ApplyDpi(WindowDpi(hwnd_));
+  Layout(WindowDpi(hwnd_));
 
   RECT window;
   GetWindowRect(hwnd_, &window);
@@ -192,7 +238,7 @@ void Form::ShowWindowNow() {
   SetForegroundWindow(hwnd_);
 }
 
-void Form::ApplyDpi(UINT dpi) {
+void Form::Layout(UINT dpi, const RECT* suggested) {
   dpi_ = dpi;
   if (const LabelLook* look = spec_.label_look; look != nullptr) {
     label_font_.reset(CreateFontA(-MulDiv(look->hundredths_of_a_point, static_cast<int>(dpi), 7200), 0, 0, 0,
@@ -206,7 +252,7 @@ void Form::ApplyDpi(UINT dpi) {
   UniqueFont font(CreateDefaultFont(dpi));
   std::vector<UniqueImageList> glyphs;
   for (const ControlSpec& control : spec_.controls) {
-    if (control.kind == ControlKind::Label) continue;
+    if (IsPainted(control.kind)) continue;
     HWND child = Control(control.id);
     const RECT rect = ControlRect(control);
     SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
@@ -240,6 +286,14 @@ void Form::ApplyDpi(UINT dpi) {
     icon_small_ = std::move(small);
     icon_big_ = std::move(big);
   }
+  InvalidateRect(hwnd_, nullptr, TRUE);
+  if (suggested != nullptr) {
+    // On another monitor, the system's rectangle whole and in one step: a window resized where it
+    // stood and moved after could fall back on the first monitor and change scale again.
+    SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
   const DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));
   const int client_width = TwipsToPixels(spec_.client_width, dpi);
@@ -255,7 +309,6 @@ void Form::ApplyDpi(UINT dpi) {
     height += client_height - client.bottom;
     SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 RECT Form::ControlRect(const ControlSpec& control) const {
@@ -275,9 +328,15 @@ const char* Form::Caption(int id) const {
 int Form::LabelAt(POINT point) const {
   for (const ControlSpec& control : spec_.controls) {
     const RECT rect = ControlRect(control);
-    if (control.kind == ControlKind::Label && PtInRect(&rect, point)) return control.id;
+    if (IsPainted(control.kind) && PtInRect(&rect, point)) return control.id;
   }
   return 0;
+}
+
+bool Form::IsLink(int id) const {
+  return std::ranges::any_of(spec_.controls, [id](const ControlSpec& control) {
+    return control.id == id && control.kind == ControlKind::Link;
+  });
 }
 
 void Form::PaintLabels(HDC dc) {
@@ -286,14 +345,25 @@ void Form::PaintLabels(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, look != nullptr ? look->colour : GetSysColor(COLOR_BTNTEXT));
   for (const ControlSpec& control : spec_.controls) {
-    if (control.kind != ControlKind::Label) continue;
+    if (!IsPainted(control.kind)) continue;
     RECT rect = ControlRect(control);
     DrawTextA(dc, control.caption, -1, &rect, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
   }
   SelectObject(dc, previous_font);
 }
 
+LRESULT Form::AnswerScreenReader(WPARAM wparam, LPARAM lparam) {
+  if (static_cast<DWORD>(lparam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
+  std::vector<AccessibleLink> links;
+  for (const ControlSpec& control : spec_.controls) {
+    if (control.kind == ControlKind::Link) links.push_back({control.id, control.caption, ControlRect(control)});
+  }
+  return links.empty() ? 0 : AnswerWithLinks(hwnd_, wparam, std::move(links));
+}
+
 void Form::RunClick(int id) noexcept {
+  // Whatever box the handler shows belongs to this window.
+  Form* const outer = std::exchange(program.handling, this);
   try {
     Click(id);
   } catch (...) {
@@ -303,6 +373,7 @@ void Form::RunClick(int id) noexcept {
       // Nothing is left that could tell the user; the program goes on.
     }
   }
+  program.handling = outer;
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
@@ -340,6 +411,15 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (code == BN_CLICKED || code == 1) RunClick(id);
       return 0;
     }
+    case kFollowLink: {
+      // A screen reader's request arrives as a click does: not while a message box holds the window.
+      const int id = static_cast<int>(wparam);
+      if (IsLink(id) && IsWindowEnabled(hwnd_)) RunClick(id);
+      return 0;
+    }
+    case WM_GETOBJECT:
+      if (const LRESULT answer = AnswerScreenReader(wparam, lparam)) return answer;
+      break;
     // What a dialog box does and a plain window does not: the control that has the focus when the
     // window is left gets it back whenever the frame is focused, as it is on every activation. A
     // window that had none yet gives it to its first tab stop.
@@ -349,6 +429,10 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
       RestoreFocus();
       return 0;
+    case WM_ERASEBKGND:
+      // A form that covers its client area erases it as it paints, not before: no flash of the
+      // plain background each time it opens or is uncovered.
+      return BackgroundCoversClientArea() ? TRUE : DefWindowProcA(hwnd_, message, wparam, lparam);
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(hwnd_, &paint);
@@ -380,13 +464,18 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (clicked) RunClick(label);
       return 0;
     }
-    case WM_DPICHANGED: {
-      ApplyDpi(HIWORD(wparam));
-      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
-      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+      Layout(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
       return 0;
-    }
+    // A new message font or text size, new icon metrics, another theme: the controls take them now.
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETNONCLIENTMETRICS || wparam == SPI_SETICONTITLELOGFONT || wparam == SPI_SETICONMETRICS) {
+        Layout(dpi_);
+      }
+      break;
+    case WM_THEMECHANGED:
+      Layout(dpi_);
+      break;
     case WM_NCDESTROY: {
       const LRESULT result = DefWindowProcA(hwnd_, message, wparam, lparam);
       SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
@@ -401,6 +490,7 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       // The program ends when no window of it remains loaded.
       if (program.loaded.empty()) {
         program.ended = true;
+        program.apartment.reset();
         PostQuitMessage(0);
       }
       return result;
@@ -428,6 +518,11 @@ ModalScope::~ModalScope() {
   }
 }
 
+HWND BoxOwner() {
+  if (program.handling != nullptr && program.handling->IsLoaded()) return program.handling->hwnd();
+  return program.loaded.empty() ? nullptr : program.loaded.front()->hwnd();
+}
+
 void ReportUnhandledFailure(const RuntimeFailure& failure) {
   MsgBox("Run-time error '" + std::to_string(failure.number) + "':\n\n" + failure.description, kMsgCritical);
 }
@@ -435,7 +530,7 @@ void ReportUnhandledFailure(const RuntimeFailure& failure) {
 int RunMessageLoop() {
   MSG msg{};
   // Once the program has ended, what is still queued is let go unhandled until the quit arrives.
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (!program.ended) DispatchOne(msg);
   }
   return static_cast<int>(msg.wParam);
@@ -443,7 +538,7 @@ int RunMessageLoop() {
 
 void DoEvents() {
   MSG msg;
-  while (!program.ended && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (!program.ended && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) break;
     DispatchOne(msg);
   }
@@ -459,7 +554,7 @@ bool ProgramEnded() { return program.ended; }
 void ResetProgram() {
   program.ended = false;
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
   }
 }
 

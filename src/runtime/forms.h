@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,7 +19,9 @@ inline constexpr UINT kBaseDpi = 96;
 
 int TwipsToPixels(int twips, UINT dpi);
 
-enum class ControlKind { Label, TextBox, Button };
+// Labels and links are painted by the form; a link is a label that the user follows, and screen
+// readers list it as one.
+enum class ControlKind { Label, Link, TextBox, Button };
 
 struct ControlSpec {
   int id;
@@ -53,6 +56,8 @@ struct FormSpec {
 class Form {
  public:
   Form() = default;
+  // A derived form unloads in its own destructor, while it is whole for the window's last messages;
+  // this one only lets go of a window that is still there.
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -60,8 +65,11 @@ class Form {
   HWND hwnd() const { return hwnd_; }
   bool IsLoaded() const { return hwnd_ != nullptr; }
   HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
-  std::string Text(int id) const;
-  void SetText(int id, const std::string& text);
+  // A box's text in the system's narrow code page, exactly as typed, or none where a character has
+  // no exact counterpart there.
+  std::optional<std::string> NarrowText(int id) const;
+  // Shows a narrow text from the platform in a box.
+  void SetText(int id, const std::string& narrow);
 
   // Destroys the window; the object stays and can load it again.
   void Unload();
@@ -78,8 +86,10 @@ class Form {
   // Runs the Click handler of a control or menu item. Failures that leave it are reported once.
   virtual void Click(int id) = 0;
   virtual HACCEL Accelerators() const { return nullptr; }
-  // For forms that draw beneath their labels or set a cursor of their own.
+  // For forms that draw beneath their labels, and whether that covers the whole client area, or
+  // that set a cursor of their own.
   virtual void PaintBackground(HDC) {}
+  virtual bool BackgroundCoversClientArea() const { return false; }
   virtual HCURSOR LabelCursor(int /*id*/) const { return nullptr; }
 
   UINT dpi() const { return dpi_; }
@@ -87,13 +97,18 @@ class Form {
  private:
   // The caption of the control with this id, or null.
   const char* Caption(int id) const;
-  // The label under a client point, or 0.
+  // The label or link under a client point, or 0.
   int LabelAt(POINT client_point) const;
+  bool IsLink(int id) const;
   RECT ControlRect(const ControlSpec& control) const;
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
-  void ApplyDpi(UINT dpi);
+  // The one layout of the window and its controls at a DPI, with the fonts, glyphs and icons of the
+  // moment: at start, at a scale change (in the rectangle the system suggests) and at a change of
+  // the system's settings.
+  void Layout(UINT dpi, const RECT* suggested = nullptr);
   void PaintLabels(HDC dc);
+  LRESULT AnswerScreenReader(WPARAM wparam, LPARAM lparam);
   void RunClick(int id) noexcept;
   // The control that has the focus now is the one that gets it back when the frame is focused again.
   void RememberFocus();
@@ -127,6 +142,10 @@ class [[nodiscard]] ModalScope {
 
 // The one report of a failure that leaves a Click handler without an error guard.
 void ReportUnhandledFailure(const RuntimeFailure& failure);
+
+// The window that a message box shown now belongs to: the form whose handler is running, or else the
+// first form loaded (the main window); null when no form is loaded.
+HWND BoxOwner();
 
 // Waits for and handles events until the program ends; returns the exit code that the quit carries.
 int RunMessageLoop();

@@ -30,8 +30,6 @@ class Picture {
   HBITMAP Bitmap() const;
 
   IPicture* picture_ = nullptr;
-  // Each picture that initialised OLE for this thread balances that when it goes.
-  bool ole_initialised_ = false;
 };
 
 }  // namespace vornacle

@@ -1,6 +1,5 @@
-// OLE decodes the picture from a memory stream into a bitmap, which is drawn with GDI. The OLE
-// libraries are bound and initialised when the first picture is loaded, not at start: the main
-// window shows no picture, and loading them costs start-up time.
+// OLE decodes the picture from a memory stream into a bitmap, which is drawn with GDI, in the
+// apartment that the program's window thread holds for the whole run.
 #include "runtime/picture.h"
 
 #include <utility>
@@ -12,12 +11,8 @@ namespace vornacle {
 
 namespace {
 
-Declared<HRESULT(void*)> OleInitialize{"ole32.dll", "OleInitialize"};
-Declared<void()> OleUninitialize{"ole32.dll", "OleUninitialize"};
 Declared<HRESULT(HGLOBAL, BOOL, IStream**)> CreateStreamOnHGlobal{"ole32.dll", "CreateStreamOnHGlobal"};
 Declared<HRESULT(IStream*, LONG, BOOL, const IID&, void**)> OleLoadPicture{"oleaut32.dll", "OleLoadPicture"};
-static_assert(kSameShape<decltype(OleInitialize), decltype(&::OleInitialize)>);
-static_assert(kSameShape<decltype(OleUninitialize), decltype(&::OleUninitialize)>);
 static_assert(kSameShape<decltype(CreateStreamOnHGlobal), decltype(&::CreateStreamOnHGlobal)>);
 static_assert(kSameShape<decltype(OleLoadPicture), decltype(&::OleLoadPicture)>);
 
@@ -36,8 +31,6 @@ Picture Picture::FromResource(int id) {
   GlobalUnlock(copy);
   IStream* stream = nullptr;
   try {
-    // Apartment-threaded, as the window thread that draws the picture is.
-    result.ole_initialised_ = SUCCEEDED(OleInitialize(nullptr));
     if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) stream = nullptr;
     if (stream != nullptr) {
       OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
@@ -57,21 +50,18 @@ Picture Picture::FromResource(int id) {
 Picture::~Picture() { Release(); }
 
 Picture::Picture(Picture&& other) noexcept
-    : picture_(std::exchange(other.picture_, nullptr)),
-      ole_initialised_(std::exchange(other.ole_initialised_, false)) {}
+    : picture_(std::exchange(other.picture_, nullptr)) {}
 
 Picture& Picture::operator=(Picture&& other) noexcept {
   if (this != &other) {
     Release();
     picture_ = std::exchange(other.picture_, nullptr);
-    ole_initialised_ = std::exchange(other.ole_initialised_, false);
   }
   return *this;
 }
 
 void Picture::Release() noexcept {
   if (picture_ != nullptr) std::exchange(picture_, nullptr)->Release();
-  if (std::exchange(ole_initialised_, false)) OleUninitialize();
 }
 
 HBITMAP Picture::Bitmap() const {

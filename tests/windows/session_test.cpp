@@ -24,7 +24,7 @@ TEST_F(Program, ASessionThroughBothWindows) {
     return std::string(main.IsLoaded() ? "main" : "") + (about.IsLoaded() ? " about" : "") +
            (forms::ProgramEnded() ? " ended" : "") + (boxes.shown().empty() ? "" : " a box");
   };
-  const auto text = [&](int box) { return [&, box] { return main.Text(box); }; };
+  const auto text = [&](int box) { return [&, box] { return Text(main.Control(box)); }; };
   const auto focus = [] { return "focus " + std::to_string(GetDlgCtrlID(GetFocus())); };
   const auto centred = [&] {
     RECT r;
@@ -48,7 +48,7 @@ TEST_F(Program, ASessionThroughBothWindows) {
       {[] {}, [&] { return Describe(main.hwnd()) + (centred() ? " centred" : ""); },
        "Vornacle 269x141 fixed taskbar icon: 1002: 1003: 1004:Get &IP Address 1005:Get &Hostname 2:E&xit "
        "1008:&About 1009:A&dd to hosts centred"},
-      {[] { PressKey(VK_RETURN), PressKey('Q'); }, [&] { return main.Text(Form1::kText1) + " " + windows(); },
+      {[] { PressKey(VK_RETURN), PressKey('Q'); }, [&] { return Text(main.Control(Form1::kText1)) + " " + windows(); },
        "q main"},
       // The access keys look up the other box's text through the real wsock32.
       {[&] { main.SetText(Form1::kText2, "localhost"), PressKey('I', VK_MENU); }, text(Form1::kText1),
@@ -97,15 +97,15 @@ TEST_F(Program, EachCtrlCCopiesTheSelectionOnceAndAHeldCtrlStaysHeld) {
   SetWindowSubclass(main.Control(Form1::kText1), CountCopies, 1, reinterpret_cast<DWORD_PTR>(&copies));
   const auto press = [&](WORD modifier, int copied) {
     PressKey('C', modifier);
-    PumpUntil([&] { return copies >= copied || main.Text(Form1::kText1) != typed; });
+    PumpUntil([&] { return copies >= copied || Text(main.Control(Form1::kText1)) != typed; });
   };
   press(VK_CONTROL, 1);
   keybd_event(VK_CONTROL, 0, 0, 0);
   press(0, 2), press(0, 3);
   keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
   PressKey('Z');  // after any keystroke that the copy item sent
-  PumpUntil([&] { return main.Text(Form1::kText1) != typed; });
-  EXPECT_EQ(main.Text(Form1::kText1) + " " + std::to_string(copies), "z and more 3");
+  PumpUntil([&] { return Text(main.Control(Form1::kText1)) != typed; });
+  EXPECT_EQ(Text(main.Control(Form1::kText1)) + " " + std::to_string(copies), "z and more 3");
   RemoveWindowSubclass(main.Control(Form1::kText1), CountCopies, 1);
 }
 

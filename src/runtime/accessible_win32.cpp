@@ -1,0 +1,265 @@
+// Each answer is one object that wraps the system's standard object and overrides only what the
+// form knows better: a box's name, a form's links. Value, role, states and focus stay the system's.
+// The accessibility library is bound when a screen reader first asks, never at start.
+#include <initguid.h>  // defines IID_IAccessible here: with static linking it is no import
+
+#include "runtime/accessible.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <memory>
+#include <new>
+#include <string>
+#include <utility>
+
+#include "runtime/declared.h"
+#include "runtime/text.h"
+
+namespace vornacle::forms {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x4E414D45;  // "NAME"
+constexpr wchar_t kJump[] = L"Jump";          // what following a link is called, as for the system's own
+
+Declared<HRESULT(HWND, LONG, const IID&, void**)> CreateStdAccessibleObject{"oleacc.dll",
+                                                                            "CreateStdAccessibleObject"};
+Declared<LRESULT(const IID&, WPARAM, IUnknown*)> LresultFromObject{"oleacc.dll", "LresultFromObject"};
+Declared<HRESULT(IAccessible*, LONG, LONG, VARIANT*, LONG*)> AccessibleChildren{"oleacc.dll",
+                                                                                 "AccessibleChildren"};
+Declared<BSTR(const OLECHAR*, UINT)> SysAllocStringLen{"oleaut32.dll", "SysAllocStringLen"};
+Declared<HRESULT(VARIANT*)> VariantClear{"oleaut32.dll", "VariantClear"};
+static_assert(kSameShape<decltype(CreateStdAccessibleObject), decltype(&::CreateStdAccessibleObject)>);
+static_assert(kSameShape<decltype(LresultFromObject), decltype(&::LresultFromObject)>);
+static_assert(kSameShape<decltype(AccessibleChildren), decltype(&::AccessibleChildren)>);
+static_assert(kSameShape<decltype(SysAllocStringLen), decltype(&::SysAllocStringLen)>);
+static_assert(kSameShape<decltype(VariantClear), decltype(&::VariantClear)>);
+
+bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+HRESULT Answer(const std::wstring& text, BSTR* out) {
+  if (out == nullptr) return E_INVALIDARG;
+  *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+  return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+// A COM object: it lives as long as its clients hold references, so it deletes itself. Its
+// QueryInterface answers only what it is, so that every client reaches the same overrides.
+class Accessible final : public IAccessible {
+ public:
+  Accessible(IAccessible* standard, HWND hwnd, const char* name, std::vector<AccessibleLink> links)
+      : standard_(standard), hwnd_(hwnd), name_(name), links_(std::move(links)) {
+    if (FAILED(standard_->get_accChildCount(&own_children_))) own_children_ = 0;
+  }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+      *out = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    try {
+      if (const AccessibleLink* link = Link(child)) return Answer(Widen(link->name), name);
+      if (IsSelf(child) && name_ != nullptr) return Answer(Widen(name_), name);
+    } catch (...) {
+      return E_OUTOFMEMORY;
+    }
+    return standard_->get_accName(child, name);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+    if (count == nullptr) return E_INVALIDARG;
+    *count = own_children_ + static_cast<LONG>(links_.size());
+    return S_OK;
+  }
+  // The system's children by their place in its own list, so that a reader that counts from 1 meets
+  // each window once; a link is an element of this object, with no object of its own.
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+    if (out == nullptr) return E_INVALIDARG;
+    *out = nullptr;
+    if (Link(child) != nullptr) return S_FALSE;
+    if (child.vt != VT_I4 || child.lVal < 1 || child.lVal > own_children_) {
+      return standard_->get_accChild(child, out);
+    }
+    auto children = std::make_unique<VARIANT[]>(static_cast<std::size_t>(own_children_));
+    LONG got = 0;
+    if (FAILED(AccessibleChildren(standard_, 0, own_children_, children.get(), &got))) return E_FAIL;
+    for (LONG i = 0; i < got; ++i) {
+      if (i == child.lVal - 1 && children[i].vt == VT_DISPATCH) std::swap(*out, children[i].pdispVal);
+      VariantClear(&children[i]);
+    }
+    return *out != nullptr ? S_OK : standard_->get_accChild(child, out);
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    if (Link(child) == nullptr) return standard_->get_accRole(child, role);
+    if (role == nullptr) return E_INVALIDARG;
+    role->vt = VT_I4;
+    role->lVal = ROLE_SYSTEM_LINK;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+    if (Link(child) == nullptr) return standard_->get_accState(child, state);
+    if (state == nullptr) return E_INVALIDARG;
+    state->vt = VT_I4;
+    state->lVal = STATE_SYSTEM_LINKED | (IsWindowEnabled(hwnd_) ? 0 : STATE_SYSTEM_UNAVAILABLE);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                        VARIANT child) override {
+    const AccessibleLink* link = Link(child);
+    if (link == nullptr) return standard_->accLocation(left, top, width, height, child);
+    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) return E_INVALIDARG;
+    POINT corner{link->client.left, link->client.top};
+    ClientToScreen(hwnd_, &corner);
+    *left = corner.x, *top = corner.y;
+    *width = link->client.right - link->client.left, *height = link->client.bottom - link->client.top;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(LONG left, LONG top, VARIANT* child) override {
+    POINT point{left, top};
+    ScreenToClient(hwnd_, &point);
+    for (std::size_t i = 0; child != nullptr && i < links_.size(); ++i) {
+      if (PtInRect(&links_[i].client, point)) {
+        child->vt = VT_I4;
+        child->lVal = own_children_ + 1 + static_cast<LONG>(i);
+        return S_OK;
+      }
+    }
+    return standard_->accHitTest(left, top, child);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+    return Link(child) != nullptr ? Answer(kJump, action) : standard_->get_accDefaultAction(child, action);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    const AccessibleLink* link = Link(child);
+    if (link == nullptr) return standard_->accDoDefaultAction(child);
+    // Not here, inside the reader's call: the click may show a message box, which must not wait
+    // inside it.
+    return PostMessageA(hwnd_, kFollowLink, static_cast<WPARAM>(link->id), 0) ? S_OK : E_FAIL;
+  }
+
+  // Everything else is the standard object's.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return standard_->GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+    return standard_->GetTypeInfo(index, locale, info);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                          DISPID* ids) override {
+    return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                   VARIANT* result, EXCEPINFO* exception, UINT* wrong_argument) override {
+    return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, wrong_argument);
+  }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return standard_->get_accParent(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    return standard_->get_accValue(child, value);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+    return standard_->get_accDescription(child, text);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    return standard_->get_accHelp(child, help);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+    return standard_->get_accHelpTopic(file, child, topic);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+    return standard_->get_accKeyboardShortcut(child, shortcut);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override { return standard_->get_accFocus(focus); }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+    return standard_->get_accSelection(selection);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+    return standard_->accSelect(flags, child);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+    return standard_->accNavigate(direction, start, end);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return standard_->put_accName(child, name);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    return standard_->put_accValue(child, value);
+  }
+
+ private:
+  ~Accessible() { standard_->Release(); }
+
+  // The link that a child id names: the ids after the system's own children.
+  const AccessibleLink* Link(const VARIANT& child) const {
+    if (child.vt != VT_I4) return nullptr;
+    const LONG index = child.lVal - own_children_ - 1;
+    return index >= 0 && index < static_cast<LONG>(links_.size()) ? &links_[static_cast<std::size_t>(index)]
+                                                                 : nullptr;
+  }
+
+  IAccessible* standard_;
+  HWND hwnd_;
+  const char* name_;
+  std::vector<AccessibleLink> links_;
+  LONG own_children_ = 0;
+  LONG references_ = 1;
+};
+
+// The object for the window's client area, as an answer to WM_GETOBJECT; 0 where it cannot be made.
+LRESULT AnswerFor(HWND hwnd, WPARAM wparam, const char* name, std::vector<AccessibleLink> links) {
+  try {
+    IAccessible* standard = nullptr;
+    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(&standard)))) {
+      return 0;
+    }
+    auto* answer = new (std::nothrow) Accessible(standard, hwnd, name, std::move(links));
+    if (answer == nullptr) {
+      standard->Release();
+      return 0;
+    }
+    const LRESULT result = LresultFromObject(IID_IAccessible, wparam, answer);
+    answer->Release();
+    return result > 0 ? result : 0;  // an error code is no answer to hand on
+  } catch (...) {
+    return 0;  // without the accessibility library the window is described by the system alone
+  }
+}
+
+bool AsksForClient(LPARAM lparam) { return static_cast<DWORD>(lparam) == static_cast<DWORD>(OBJID_CLIENT); }
+
+LRESULT CALLBACK AnswerWithName(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                DWORD_PTR name) {
+  if (message == WM_GETOBJECT && AsksForClient(lparam)) {
+    if (const LRESULT answer = AnswerFor(hwnd, wparam, reinterpret_cast<const char*>(name), {})) return answer;
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, AnswerWithName, kSubclassId);
+  }
+  return DefSubclassProc(hwnd, message, wparam, lparam);
+}
+
+}  // namespace
+
+void SetAccessibleName(HWND control, const char* name) {
+  SetWindowSubclass(control, AnswerWithName, kSubclassId, reinterpret_cast<DWORD_PTR>(name));
+}
+
+LRESULT AnswerWithLinks(HWND form, WPARAM wparam, std::vector<AccessibleLink> links) {
+  return AnswerFor(form, wparam, nullptr, std::move(links));
+}
+
+}  // namespace vornacle::forms
