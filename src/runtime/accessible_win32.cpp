@@ -27,7 +27,7 @@ Declared<HRESULT(HWND, LONG, const IID&, void**)> CreateStdAccessibleObject{"ole
                                                                             "CreateStdAccessibleObject"};
 Declared<LRESULT(const IID&, WPARAM, IUnknown*)> LresultFromObject{"oleacc.dll", "LresultFromObject"};
 Declared<HRESULT(IAccessible*, LONG, LONG, VARIANT*, LONG*)> AccessibleChildren{"oleacc.dll",
-                                                                                 "AccessibleChildren"};
+                                                                                "AccessibleChildren"};
 Declared<BSTR(const OLECHAR*, UINT)> SysAllocStringLen{"oleaut32.dll", "SysAllocStringLen"};
 Declared<HRESULT(VARIANT*)> VariantClear{"oleaut32.dll", "VariantClear"};
 static_assert(kSameShape<decltype(CreateStdAccessibleObject), decltype(&::CreateStdAccessibleObject)>);
@@ -208,7 +208,7 @@ class Accessible final : public IAccessible {
     if (child.vt != VT_I4) return nullptr;
     const LONG index = child.lVal - own_children_ - 1;
     return index >= 0 && index < static_cast<LONG>(links_.size()) ? &links_[static_cast<std::size_t>(index)]
-                                                                 : nullptr;
+                                                                  : nullptr;
   }
 
   IAccessible* standard_;
@@ -245,7 +245,8 @@ bool AsksForClient(LPARAM lparam) { return static_cast<DWORD>(lparam) == static_
 LRESULT CALLBACK AnswerWithName(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                 DWORD_PTR name) {
   if (message == WM_GETOBJECT && AsksForClient(lparam)) {
-    if (const LRESULT answer = AnswerFor(hwnd, wparam, reinterpret_cast<const char*>(name), {})) return answer;
+    if (const LRESULT answer = AnswerFor(hwnd, wparam, reinterpret_cast<const char*>(name), {}))
+      return answer;
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(hwnd, AnswerWithName, kSubclassId);
   }

@@ -195,10 +195,10 @@ void Form::Load(const FormSpec& spec) {
         continue;  // painted by the form
       case ControlKind::TextBox:
         // A Unicode box, so that it holds what was typed or pasted in any script.
-        child = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(control.caption).c_str(),
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0,
-                                hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
-                                nullptr);
+        child =
+            CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(control.caption).c_str(),
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         if (child == nullptr) break;
         // No length limit beyond the control's own maximum.
         SendMessageA(child, EM_LIMITTEXT, 0, 0);
@@ -356,7 +356,8 @@ LRESULT Form::AnswerScreenReader(WPARAM wparam, LPARAM lparam) {
   if (static_cast<DWORD>(lparam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
   std::vector<AccessibleLink> links;
   for (const ControlSpec& control : spec_.controls) {
-    if (control.kind == ControlKind::Link) links.push_back({control.id, control.caption, ControlRect(control)});
+    if (control.kind == ControlKind::Link)
+      links.push_back({control.id, control.caption, ControlRect(control)});
   }
   return links.empty() ? 0 : AnswerWithLinks(hwnd_, wparam, std::move(links));
 }
@@ -469,7 +470,8 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     // A new message font or text size, new icon metrics, another theme: the controls take them now.
     case WM_SETTINGCHANGE:
-      if (wparam == SPI_SETNONCLIENTMETRICS || wparam == SPI_SETICONTITLELOGFONT || wparam == SPI_SETICONMETRICS) {
+      if (wparam == SPI_SETNONCLIENTMETRICS || wparam == SPI_SETICONTITLELOGFONT ||
+          wparam == SPI_SETICONMETRICS) {
         Layout(dpi_);
       }
       break;

@@ -49,8 +49,7 @@ Picture Picture::FromResource(int id) {
 
 Picture::~Picture() { Release(); }
 
-Picture::Picture(Picture&& other) noexcept
-    : picture_(std::exchange(other.picture_, nullptr)) {}
+Picture::Picture(Picture&& other) noexcept : picture_(std::exchange(other.picture_, nullptr)) {}
 
 Picture& Picture::operator=(Picture&& other) noexcept {
   if (this != &other) {
