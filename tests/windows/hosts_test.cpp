@@ -56,6 +56,41 @@ TEST_F(AddToHosts, AppendsOneWholeLineOrSaysWhyNot) {
   }
 }
 
+// Text from any script is written or looked up as typed, or not at all: never with a "?" or a
+// look-alike (full-width letters and digits have ASCII ones) in place of what the code page lacks.
+TEST_F(AddToHosts, TakesTextInAnyScriptAsTypedOrNotAtAll) {
+  ASSERT_EQ(GetACP(), 1252u) << "the rows' \xE9 is the Western code page's";
+  char refused[512] = "";
+  ASSERT_NE(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                           ERROR_NO_UNICODE_TRANSLATION, 0, refused, sizeof refused, nullptr),
+            0u);
+  const std::string kRefused =
+      "0|Error! Error # 1113:  " + std::string(refused, std::strcspn(refused, "\r\n"));
+  struct Row {
+    const wchar_t *address, *name;
+    int button, result;  // the box that the button writes, or 0 for the hosts file
+    std::string seen;    // each box shown, then what the button wrote
+  } rows[] = {
+      {L"10.0.0.9", L"\u4F8B.example", Form1::kCommand5, 0, kRefused + " x"},
+      {L"10.0.0.9", L"\uFF45\uFF58\uFF41\uFF4D\uFF50\uFF4C\uFF45.test", Form1::kCommand5, 0, kRefused + " x"},
+      {L"10.0.0.9", L"caf\u00E9.test", Form1::kCommand5, 0, kAdded + " x\r\n10.0.0.9  caf\xE9.test\r\n"},
+      {L"\uFF11\uFF12\uFF17.0.0.1", L"stale", Form1::kCommand2, Form1::kText2, "0|Invalid IP address "},
+      {L"stale", L"\uFF4C\uFF4F\uFF43\uFF41\uFF4C\uFF48\uFF4F\uFF53\uFF54", Form1::kCommand1, Form1::kText1,
+       " "},
+  };
+  for (const Row& row : rows) {
+    std::filesystem::remove_all(hosts), std::filesystem::create_directories(etc), WriteBytes(hosts, "x");
+    ASSERT_EQ(ReadBytes(hosts), "x");
+    ASSERT_TRUE(SetWindowTextW(main.Control(Form1::kText1), row.address) &&
+                SetWindowTextW(main.Control(Form1::kText2), row.name));
+    MsgBoxCapture boxes;
+    Click(main.Control(row.button));
+    std::string seen;
+    for (const ShownBox& box : boxes.shown()) seen += std::to_string(box.flags) + "|" + box.prompt;
+    EXPECT_EQ(seen + " " + (row.result ? Text(main.Control(row.result)) : ReadBytes(hosts)), row.seen);
+  }
+}
+
 // The file is closed after every append, also after a failure once it was open (on a device that
 // refuses the lock or the write): the handle it had is the next one given out again.
 TEST(HostsFile, IsClosedAfterEveryAppendWhetherItWasWrittenOrNot) {
