@@ -45,8 +45,10 @@ HRESULT Answer(const std::wstring& text, BSTR* out) {
 }
 
 // A COM object: it lives as long as its clients hold references, so it deletes itself. Its
-// QueryInterface answers only what it is, so that every client reaches the same overrides.
-class Accessible final : public IAccessible {
+// QueryInterface answers only what it is, so that every client reaches the same overrides. A form
+// with links lists its children itself too: a reader in another process asks for the list, and the
+// system's objects reach it across processes inside the list, not one by one.
+class Accessible final : public IAccessible, public IEnumVARIANT {
  public:
   Accessible(IAccessible* standard, HWND hwnd, const char* name, std::vector<AccessibleLink> links)
       : standard_(standard), hwnd_(hwnd), name_(name), links_(std::move(links)) {
@@ -57,11 +59,14 @@ class Accessible final : public IAccessible {
     if (out == nullptr) return E_POINTER;
     if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
       *out = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
+    } else if (iid == IID_IEnumVARIANT && !links_.empty()) {
+      *out = static_cast<IEnumVARIANT*>(this);
+    } else {
+      *out = nullptr;
+      return E_NOINTERFACE;
     }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
   ULONG STDMETHODCALLTYPE Release() override {
@@ -150,6 +155,41 @@ class Accessible final : public IAccessible {
     return PostMessageA(hwnd_, kFollowLink, static_cast<WPARAM>(link->id), 0) ? S_OK : E_FAIL;
   }
 
+  // The list of children: the system's, then the links' ids.
+  HRESULT STDMETHODCALLTYPE Next(ULONG wanted, VARIANT* out, ULONG* fetched) override {
+    if (out == nullptr) return E_INVALIDARG;
+    auto children = std::make_unique<VARIANT[]>(static_cast<std::size_t>(own_children_) + 1);
+    LONG got = 0;
+    if (own_children_ > 0 && FAILED(AccessibleChildren(standard_, 0, own_children_, children.get(), &got)))
+      got = 0;
+    ULONG given = 0;
+    const LONG total = own_children_ + static_cast<LONG>(links_.size());
+    for (; given < wanted && next_ < total; ++given, ++next_) {
+      out[given] = VARIANT{};
+      if (next_ < got) {
+        std::swap(out[given], children[next_]);
+      } else {
+        out[given].vt = VT_I4;
+        out[given].lVal = next_ + 1;
+      }
+    }
+    for (LONG i = 0; i < got; ++i) VariantClear(&children[i]);
+    if (fetched != nullptr) *fetched = given;
+    return given == wanted ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+    next_ += static_cast<LONG>(count);
+    return next_ <= own_children_ + static_cast<LONG>(links_.size()) ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Reset() override {
+    next_ = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** out) override {
+    if (out != nullptr) *out = nullptr;
+    return E_NOTIMPL;
+  }
+
   // Everything else is the standard object's.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     return standard_->GetTypeInfoCount(count);
@@ -216,6 +256,7 @@ class Accessible final : public IAccessible {
   const char* name_;
   std::vector<AccessibleLink> links_;
   LONG own_children_ = 0;
+  LONG next_ = 0;  // the place of the next child that Next gives
   LONG references_ = 1;
 };
 
@@ -232,7 +273,7 @@ LRESULT AnswerFor(HWND hwnd, WPARAM wparam, const char* name, std::vector<Access
       standard->Release();
       return 0;
     }
-    const LRESULT result = LresultFromObject(IID_IAccessible, wparam, answer);
+    const LRESULT result = LresultFromObject(IID_IAccessible, wparam, static_cast<IAccessible*>(answer));
     answer->Release();
     return result > 0 ? result : 0;  // an error code is no answer to hand on
   } catch (...) {

@@ -1,8 +1,13 @@
 // The built program started as a process of its own and driven from this one, for what only a
 // second process shows: the real message boxes, the exit code, two copies at once, what the program
-// loads from its own folder; and what Windows reads from the program file before it starts it.
+// loads from its own folder, what a screen reader in another process hears; and what Windows reads
+// from the program file before it starts it.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <initguid.h>  // IID_IAccessible in this file, not an import
+
+#include <oleacc.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -181,6 +186,95 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
     WaitFor([&] { return seen() == step.expected; }, answer);
     ASSERT_EQ(seen(), step.expected);
   }
+}
+
+// While it lives, the shell opens the scheme's addresses with the recorder, which logs each request
+// to "<its path>.log"; then again with what opened them before.
+struct OpenWith {
+  std::string key, before = Command();
+  OpenWith(const std::string& scheme, const std::string& program) : key(scheme + "\\shell\\open\\command") {
+    const std::string command = '"' + program + "\" \"%1\"";
+    if (before.empty() || RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, command.c_str(),
+                                          DWORD(command.size() + 1)) != ERROR_SUCCESS)
+      throw std::runtime_error("the open command of " + scheme + " was not set");
+  }
+  ~OpenWith() {
+    RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, before.c_str(),
+                    DWORD(before.size() + 1));
+  }
+  std::string Command() const {
+    char command[MAX_PATH] = "";
+    DWORD size = sizeof command;
+    RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, command, &size);
+    return command;
+  }
+};
+
+// What a screen reader hears of an element: its role, name, value, state, default action and place
+// in the window's client area.
+std::string Heard(IAccessible* object, LONG id, HWND window) {
+  VARIANT child{}, role{}, state{};
+  child.vt = VT_I4, child.lVal = id;
+  const auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*)) {
+    BSTR said = nullptr;
+    (object->*ask)(child, &said);
+    const std::wstring_view wide(said ? said : L"", said ? SysStringLen(said) : 0);
+    return SysFreeString(said), std::string(wide.begin(), wide.end());
+  };
+  object->get_accRole(child, &role);
+  LONG left = 0, top = 0, width = 0, height = 0;
+  POINT origin{0, 0};
+  object->get_accState(child, &state), object->accLocation(&left, &top, &width, &height, child);
+  ClientToScreen(window, &origin);
+  return std::to_string(role.lVal) + " " + text(&IAccessible::get_accName) + "=" +
+         text(&IAccessible::get_accValue) + (state.lVal & STATE_SYSTEM_LINKED ? " linked " : " ") +
+         text(&IAccessible::get_accDefaultAction) + " at " + std::to_string(left - origin.x) + "," +
+         std::to_string(top - origin.y) + " " + std::to_string(width) + "x" + std::to_string(height) + "; ";
+}
+
+// A screen reader in another process hears each box by its label, finds About's two links after its
+// buttons, and follows each as a click does: one request to the shell.
+TEST(AScreenReader, HearsTheBoxesByTheirLabelsAndFollowsAboutsLinks) {
+  const std::string recorder = ::testing::TempDir() + "vornacle-browser.exe", log = recorder + ".log";
+  ASSERT_TRUE(CopyFileA(RECORD_RUN, recorder.c_str(), FALSE));
+  ASSERT_TRUE(DeleteFileA(log.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND);
+  const OpenWith web("http", recorder), mail("mailto", recorder);
+  ASSERT_EQ(CoInitialize(nullptr), S_OK);
+  Copy copy("the program");
+  SendMessageA(copy.Box(0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("q"));
+  PostMessageA(copy.Button(copy.Window(), "&About"), BM_CLICK, 0, 0);
+  Await("About", [&] { return copy.Window("VornacleForm", "About Vornacle") != nullptr; });
+  std::string heard;
+  IAccessible* object = nullptr;
+  for (HWND window : {copy.Box(0), copy.Box(1), copy.Window("VornacleForm", "About Vornacle")}) {
+    ASSERT_EQ(
+        AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object)),
+        S_OK);
+    VARIANT children[8]{};
+    LONG count = 0;
+    if (window != copy.Box(0) && window != copy.Box(1)) AccessibleChildren(object, 0, 8, children, &count);
+    for (LONG i = 0; i < std::max(count, 1L); ++i) {
+      // A control's own object is the system's: it is enough that it is there.
+      heard += children[i].vt == VT_DISPATCH ? "object; " : Heard(object, children[i].lVal, window);
+      if (children[i].vt == VT_DISPATCH) children[i].pdispVal->Release();
+    }
+    if (window != copy.Box(0) && window != copy.Box(1)) break;
+    object->Release();
+  }
+  EXPECT_EQ(heard,
+            "42 IP Address:=q  at 0,0 189x15; 42 Hostname:=  at 0,0 189x15; object; object; "
+            "30 http://www.vornacle.test= linked Jump at 144,192 145x17; "
+            "30 support@vornacle.test= linked Jump at 144,216 153x17; ");
+  for (LONG link : {3L, 4L}) {
+    VARIANT child{};
+    child.vt = VT_I4, child.lVal = link;
+    EXPECT_EQ(object->accDoDefaultAction(child), S_OK);
+    Await("the request " + std::to_string(link - 2),
+          [&] { return std::ranges::count(ReadBytes(log), '\n') == link - 2; });
+  }
+  object->Release(), CoUninitialize();
+  EXPECT_EQ(ReadBytes(log), '"' + recorder + "\" \"http://www.vornacle.test\"\n\"" + recorder +
+                                "\" \"mailto:support@vornacle.test?subject=Vornacle\"\n");
 }
 
 // A wsock32.dll of the suite's own beside a copy of the program, with wine told to prefer a

@@ -1,12 +1,9 @@
 // Both windows as a user meets them: a session, step by step, in which each step acts as the user
-// does and reads back what the user then sees; the copy item; the names that screen readers hear;
-// and how the program binds the libraries it declares.
+// does and reads back what the user then sees; the copy item; and how the program binds the
+// libraries it declares.
 #include <windows.h>
 
-#include <initguid.h>  // IID_IAccessible in this file, not an import
-
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include "runtime/declared.h"
 #include "runtime/system_library.h"
@@ -107,24 +104,6 @@ TEST_F(Program, EachCtrlCCopiesTheSelectionOnceAndAHeldCtrlStaysHeld) {
   PumpUntil([&] { return Text(main.Control(Form1::kText1)) != typed; });
   EXPECT_EQ(Text(main.Control(Form1::kText1)) + " " + std::to_string(copies), "z and more 3");
   RemoveWindowSubclass(main.Control(Form1::kText1), CountCopies, 1);
-}
-
-TEST_F(Program, ScreenReadersHearEachBoxByItsLabelWithItsRoleAndValue) {
-  main.SetText(Form1::kText1, "q"), main.SetText(Form1::kText2, "w");
-  std::wstring heard;
-  for (int id : {Form1::kText1, Form1::kText2}) {
-    IAccessible* box = nullptr;
-    AccessibleObjectFromWindow(main.Control(id), OBJID_CLIENT, IID_IAccessible,
-                               reinterpret_cast<void**>(&box));
-    ASSERT_NE(box, nullptr);
-    VARIANT self{}, role{};
-    self.vt = VT_I4;  // and lVal CHILDID_SELF
-    BSTR name = nullptr, value = nullptr;
-    box->get_accName(self, &name), box->get_accValue(self, &value), box->get_accRole(self, &role);
-    heard += std::wstring(name) + L"=" + value + L"/" + std::to_wstring(role.lVal) + L" ";
-    SysFreeString(name), SysFreeString(value), box->Release();
-  }
-  EXPECT_EQ(heard, L"IP Address:=q/42 Hostname:=w/42 ");  // 42: editable text
 }
 
 std::string loads;  // "library flags;" for each load, by RecordLoad
