@@ -14,6 +14,7 @@ constexpr int kShowNormal = 1;
 
 void OpenLink(const char* file, const std::string& failure_prompt) {
   try {
+    if (RunsElevated() && OpenFromDesktop(file, kRequestDirectory, kShowNormal)) return;
     shell32::ShellExecuteA(nullptr, nullptr, file, nullptr, kRequestDirectory, kShowNormal);
   } catch (...) {
     const RuntimeFailure failure = CurrentFailure();

@@ -61,20 +61,30 @@ const char kMail[] =
 const std::string kHome = "shell(0,null,http://www.vornacle.test,null,C:\\,1) ",
                   kMailTo = "shell(0,null,mailto:support@vornacle.test?subject=Vornacle,null,C:\\,1) ";
 
+// An elevated program hands the request to the desktop's shell, and makes it itself only where no
+// desktop shell answers.
 TEST(Links, EachHandsItsAddressToTheShellIgnoringTheAnswerOrReportsWhyWithTheFailureInTheTitle) {
   struct Row {
     void (*open)();
     char shell;  // 'a'nswers "file not found", or throws 'f'ailure -2147024882, 'm'emory, 'o'ther
     std::string transcript;
+    char desktop = '-';  // elevated, and the desktop's shell 'a'nswers or 'n'ot; '-' not elevated
   } rows[] = {
       {Module2::OpenHomePage, 'a', kHome},
       {Module2::OpenMailMessage, 'a', kMailTo},
       {Module2::OpenMailMessage, 'f', kMailTo + "box(Error # -2147024882: No storage." + kMail},
       {Module2::OpenHomePage, 'm', kHome + "box(Error # 7: Out of memory" + kWeb},
       {Module2::OpenHomePage, 'o', kHome + "box(Error # 51: Internal error: x" + kWeb},
+      {Module2::OpenHomePage, 'a', "desktop(http://www.vornacle.test,C:\\,1) ", 'a'},
+      {Module2::OpenHomePage, 'a', "desktop(http://www.vornacle.test,C:\\,1) " + kHome, 'n'},
   };
   for (const Row& row : rows) {
     Transcript log;
+    auto elevated = Module2::RunsElevated.Replace([&] { return row.desktop != '-'; });
+    auto desktop = Module2::OpenFromDesktop.Replace([&](const char* file, const char* directory, int show) {
+      log.Add("desktop(" + std::string(file) + "," + directory + "," + std::to_string(show) + ")");
+      return row.desktop == 'a';
+    });
     auto shell = shell32::ShellExecuteA.Replace(
         [&](void* owner, auto* verb, auto* file, auto* parameters, auto* directory, int show) -> void* {
           log.text += "shell(" + std::to_string(std::size_t(owner)) + "," + (verb ?: "null") + "," + file +

@@ -1,5 +1,9 @@
 // The About window's commands: the link labels, and System Info over the real registry and real
 // programs.
+#include <windows.h>
+
+#include <exdisp.h>
+
 #include <filesystem>
 
 #include "about/Module2.h"
@@ -13,6 +17,8 @@ namespace {
 // does.
 TEST_F(Program, TheLinkLabelsOpenTheirAddressesAndReportFailuresTheirOwnWay) {
   Click(main.Control(Form1::kCommand4));
+  // As the user, the program makes the requests itself.
+  auto as_user = Module2::RunsElevated.Replace([] { return false; });
   MsgBoxCapture boxes;
   std::string opened;
   auto shell = shell32::ShellExecuteA.Replace([&](void*, auto*, const char* file, auto...) -> void* {
@@ -35,6 +41,27 @@ TEST_F(Program, TheLinkLabelsOpenTheirAddressesAndReportFailuresTheirOwnWay) {
   EXPECT_EQ(opened, "mailto:support@vornacle.test?subject=Vornacle http://www.vornacle.test ");
 }
 
+// The platform's parts of an elevated program's link: the request runs in the desktop's shell, wine's
+// explorer, which answers every step of the way; the recorder logs who started it.
+TEST_F(Program, TheDesktopsShellMakesTheRequestOfAnElevatedProgram) {
+  EXPECT_TRUE(Module2::RunsElevated());  // under wine every program is; on Windows only "as administrator"
+  // The program's thread holds an apartment for the whole run; the test takes one of its own.
+  const std::unique_ptr<void, void (*)(void*)> apartment(SUCCEEDED(OleInitialize(nullptr)) ? this : nullptr,
+                                                         [](void*) { OleUninitialize(); });
+  ASSERT_TRUE(apartment);
+  // Wine's explorer serves the shell's window list only where it started after wine's service manager,
+  // which now and then it does not; then no desktop shell answers for the whole session.
+  IUnknown* shell_windows = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                              reinterpret_cast<void**>(&shell_windows))))
+    GTEST_SKIP() << "no desktop shell answers in this wine session";
+  shell_windows->Release();
+  std::filesystem::remove(RECORD_RUN ".log");
+  ASSERT_TRUE(Module2::OpenFromDesktop(RECORD_RUN, "C:\\", SW_SHOWNORMAL));
+  ASSERT_TRUE(PumpUntil([] { return ReadBytes(RECORD_RUN ".log").ends_with('\n'); }));
+  EXPECT_EQ(ReadBytes(RECORD_RUN ".log"), "\"" RECORD_RUN "\" by explorer.exe\n");
+}
+
 // Recorders stand at the registered paths, in the registered folder, and where an unquoted path with
 // spaces would start a program instead; each logs its command line to "<its path>.log". The tool of
 // a 64-bit Windows is registered in the registry's 64-bit view and lies in its real System32, which a
@@ -48,12 +75,11 @@ TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable)
                     system = windows + std::string("\\System32\\vornacle-test"),
                     in_system = system + "\\msinfo32.exe";
   const std::string programs[] = {path, tool, spaced, "C:\\Program.exe", in_system};
+  const std::string by = " by win_about_test.exe\n";  // the program, not the desktop's shell
   // A 32-bit test reaches the real System32 only with its redirection off.
   const auto unredirected = [](const std::function<void()>& files) {
     PVOID redirection = nullptr;
-    Wow64DisableWow64FsRedirection(&redirection);
-    files();
-    Wow64RevertWow64FsRedirection(redirection);
+    Wow64DisableWow64FsRedirection(&redirection), files(), Wow64RevertWow64FsRedirection(redirection);
   };
   const char kMsinfo[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
              kLocation[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
@@ -63,16 +89,16 @@ TEST_F(Program, SystemInfoStartsTheRegisteredToolAndOnlyItOrSaysItIsUnavailable)
     char tool;                             // in the registered folder: 'f'ile, 'h'idden file or '-' none
     std::string runs;                      // the command lines logged; "": the unavailable message
   } rows[] = {
-      {path, folder, 0, 'f', '"' + path + "\"\n"},  // the PATH value, not the folder
-      {"", folder, 0, 'f', '"' + tool + "\"\n"},
-      {spaced, "", 0, 'f', '"' + spaced + "\"\n"},
-      {spaced + " /report", "", 0, '-', '"' + spaced + "\" /report\n"},
-      {"\"" + spaced + "\" /report", "", 0, '-', '"' + spaced + "\" /report\n"},
+      {path, folder, 0, 'f', '"' + path + '"' + by},  // the PATH value, not the folder
+      {"", folder, 0, 'f', '"' + tool + '"' + by},
+      {spaced, "", 0, 'f', '"' + spaced + '"' + by},
+      {spaced + " /report", "", 0, '-', '"' + spaced + "\" /report" + by},
+      {"\"" + spaced + "\" /report", "", 0, '-', '"' + spaced + "\" /report" + by},
       {"C:\\Program Files\\Vornacle Tool\\msinfo32.exe", "", 0, '-', ""},  // not C:\Program.exe
       {"", folder, 0, 'h', ""},
       {folder + "\\missing.exe", folder, 0, 'f', ""},  // no folder after a PATH value
-      {in_system, "", KEY_WOW64_64KEY, '-', '"' + in_system + "\"\n"},
-      {"", system, KEY_WOW64_64KEY, '-', '"' + system + "\\MSINFO32.EXE\"\n"},
+      {in_system, "", KEY_WOW64_64KEY, '-', '"' + in_system + '"' + by},
+      {"", system, KEY_WOW64_64KEY, '-', '"' + system + "\\MSINFO32.EXE\"" + by},
   };
   Click(main.Control(Form1::kCommand4));
   for (const Row& row : rows) {

@@ -1,11 +1,25 @@
-// Stands in for the system-information tool: records its command line in "<its own path>.log".
+// Stands in for the system-information tool, and for the browser and the mail program: records its
+// command line and the name of the program that started it in "<its own path>.log".
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <fstream>
+#include <map>
+#include <memory>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   char path[MAX_PATH];
   GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::ofstream(std::string(path) + ".log", std::ios::app | std::ios::binary) << GetCommandLineA() << "\n";
+  std::map<DWORD, PROCESSENTRY32> processes;  // by their ids
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  const std::unique_ptr<void, decltype(&CloseHandle)> all(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0),
+                                                          CloseHandle);
+  for (BOOL more = Process32First(all.get(), &entry); more; more = Process32Next(all.get(), &entry))
+    processes[entry.th32ProcessID] = entry;
+  std::ofstream(std::string(path) + ".log", std::ios::app | std::ios::binary)
+      << GetCommandLineA() << " by "
+      << processes[processes[GetCurrentProcessId()].th32ParentProcessID].szExeFile << "\n";
   return 0;
 }
