@@ -273,8 +273,11 @@ TEST(AScreenReader, HearsTheBoxesByTheirLabelsAndFollowsAboutsLinks) {
           [&] { return std::ranges::count(ReadBytes(log), '\n') == link - 2; });
   }
   object->Release(), CoUninitialize();
-  EXPECT_EQ(ReadBytes(log), '"' + recorder + "\" \"http://www.vornacle.test\"\n\"" + recorder +
-                                "\" \"mailto:support@vornacle.test?subject=Vornacle\"\n");
+  // Whoever made the request (the desktop's shell for an elevated program, as every one is under wine),
+  // it asked for the address as it stands.
+  EXPECT_EQ(std::regex_replace(ReadBytes(log), std::regex(" by .*"), ""),
+            '"' + recorder + "\" \"http://www.vornacle.test\"\n\"" + recorder +
+                "\" \"mailto:support@vornacle.test?subject=Vornacle\"\n");
 }
 
 // A wsock32.dll of the suite's own beside a copy of the program, with wine told to prefer a
