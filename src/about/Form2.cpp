@@ -106,8 +106,10 @@ Form2::~Form2() { Unload(); }
 
 void Form2::Show() {
   if (!IsLoaded()) {
-    picture_ = Picture::FromResource(IDR_ABOUT_PICTURE);
     Load(kForm);
+    // Decoded in the apartment that the window thread holds while windows are loaded, and let go
+    // with this window.
+    picture_ = Picture::FromResource(IDR_ABOUT_PICTURE);
   }
   ShowWindowNow();
   SetFocus(Control(kCommand1));
@@ -126,12 +128,25 @@ void Form2::Click(int id) {
   }
 }
 
-void Form2::PaintBackground(HDC dc) {
-  // Unscaled at 96 DPI, where the picture's last column and row fall outside the client area; at
-  // other scales it grows with the window, so that it covers the client area just the same.
+// Unscaled at 96 DPI, where the picture's last column and row fall outside the client area; at other
+// scales it grows with the window, so that it covers the client area just the same.
+SIZE Form2::DrawnPictureSize() const {
   const SIZE size = picture_.PixelSize();
-  picture_.Draw(dc, 0, 0, MulDiv(size.cx, static_cast<int>(dpi()), forms::kBaseDpi),
-                MulDiv(size.cy, static_cast<int>(dpi()), forms::kBaseDpi));
+  return SIZE{MulDiv(size.cx, static_cast<int>(dpi()), forms::kBaseDpi),
+              MulDiv(size.cy, static_cast<int>(dpi()), forms::kBaseDpi)};
+}
+
+void Form2::PaintBackground(HDC dc) {
+  const SIZE size = DrawnPictureSize();
+  picture_.Draw(dc, 0, 0, size.cx, size.cy);
+}
+
+// Not where the system gave the window more room than the picture has, as it may on a move between
+// monitors of different scales.
+bool Form2::BackgroundCoversClientArea() const {
+  const SIZE size = DrawnPictureSize();
+  RECT client;
+  return GetClientRect(hwnd(), &client) && size.cx >= client.right && size.cy >= client.bottom;
 }
 
 HCURSOR Form2::LabelCursor(int id) const {

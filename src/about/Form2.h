@@ -33,7 +33,8 @@ class Form2 : public forms::Form {
  protected:
   void Click(int id) override;
   void PaintBackground(HDC dc) override;
-  bool BackgroundCoversClientArea() const override { return static_cast<bool>(picture_); }
+  bool BackgroundCoversClientArea() const override;
+  void Unloaded() override { picture_ = Picture(); }
   HCURSOR LabelCursor(int id) const override;
 
  private:
@@ -41,6 +42,7 @@ class Form2 : public forms::Form {
   void Label1_Click();
   void Label2_Click();
   void cmdsysinfo_Click();
+  SIZE DrawnPictureSize() const;
 
   Picture picture_;
 };

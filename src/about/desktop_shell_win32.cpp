@@ -81,7 +81,10 @@ class Variant {
     value_.vt = VT_BSTR;
     MultiByteToWideChar(CP_ACP, 0, text, -1, value_.bstrVal, length);
   }
-  ~Variant() { VariantClear(&value_); }
+  // Only a text has anything to free, and its library is bound by then: nothing here can fail.
+  ~Variant() {
+    if (value_.vt == VT_BSTR) VariantClear(&value_);
+  }
   Variant(const Variant&) = delete;
   Variant& operator=(const Variant&) = delete;
 

@@ -8,7 +8,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include <memory>
+#include <algorithm>
 #include <new>
 #include <string>
 #include <utility>
@@ -29,12 +29,10 @@ Declared<LRESULT(const IID&, WPARAM, IUnknown*)> LresultFromObject{"oleacc.dll",
 Declared<HRESULT(IAccessible*, LONG, LONG, VARIANT*, LONG*)> AccessibleChildren{"oleacc.dll",
                                                                                 "AccessibleChildren"};
 Declared<BSTR(const OLECHAR*, UINT)> SysAllocStringLen{"oleaut32.dll", "SysAllocStringLen"};
-Declared<HRESULT(VARIANT*)> VariantClear{"oleaut32.dll", "VariantClear"};
 static_assert(kSameShape<decltype(CreateStdAccessibleObject), decltype(&::CreateStdAccessibleObject)>);
 static_assert(kSameShape<decltype(LresultFromObject), decltype(&::LresultFromObject)>);
 static_assert(kSameShape<decltype(AccessibleChildren), decltype(&::AccessibleChildren)>);
 static_assert(kSameShape<decltype(SysAllocStringLen), decltype(&::SysAllocStringLen)>);
-static_assert(kSameShape<decltype(VariantClear), decltype(&::VariantClear)>);
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -43,6 +41,34 @@ HRESULT Answer(const std::wstring& text, BSTR* out) {
   *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
   return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
+
+// The objects that the system's object lists as its children (its controls' windows), in its order,
+// released with the list.
+class OwnChildren {
+ public:
+  OwnChildren(IAccessible* standard, LONG count) : items_(static_cast<std::size_t>(count)) {
+    LONG got = 0;
+    if (count == 0 || FAILED(AccessibleChildren(standard, 0, count, items_.data(), &got))) got = 0;
+    items_.resize(static_cast<std::size_t>(got));
+  }
+  ~OwnChildren() {
+    for (VARIANT& item : items_) {
+      if (item.vt == VT_DISPATCH && item.pdispVal != nullptr) item.pdispVal->Release();
+    }
+  }
+  OwnChildren(const OwnChildren&) = delete;
+  OwnChildren& operator=(const OwnChildren&) = delete;
+
+  // The object at a place in the list, handed over, or null where there is none.
+  IDispatch* Take(LONG place) {
+    if (place < 0 || place >= static_cast<LONG>(items_.size()) || items_[place].vt != VT_DISPATCH)
+      return nullptr;
+    return std::exchange(items_[static_cast<std::size_t>(place)].pdispVal, nullptr);
+  }
+
+ private:
+  std::vector<VARIANT> items_;
+};
 
 // A COM object: it lives as long as its clients hold references, so it deletes itself. Its
 // QueryInterface answers only what it is, so that every client reaches the same overrides. A form
@@ -98,12 +124,10 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     if (child.vt != VT_I4 || child.lVal < 1 || child.lVal > own_children_) {
       return standard_->get_accChild(child, out);
     }
-    auto children = std::make_unique<VARIANT[]>(static_cast<std::size_t>(own_children_));
-    LONG got = 0;
-    if (FAILED(AccessibleChildren(standard_, 0, own_children_, children.get(), &got))) return E_FAIL;
-    for (LONG i = 0; i < got; ++i) {
-      if (i == child.lVal - 1 && children[i].vt == VT_DISPATCH) std::swap(*out, children[i].pdispVal);
-      VariantClear(&children[i]);
+    try {
+      *out = OwnChildren(standard_, own_children_).Take(child.lVal - 1);
+    } catch (...) {
+      return E_OUTOFMEMORY;
     }
     return *out != nullptr ? S_OK : standard_->get_accChild(child, out);
   }
@@ -151,35 +175,36 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     const AccessibleLink* link = Link(child);
     if (link == nullptr) return standard_->accDoDefaultAction(child);
     // Not here, inside the reader's call: the click may show a message box, which must not wait
-    // inside it.
-    return PostMessageA(hwnd_, kFollowLink, static_cast<WPARAM>(link->id), 0) ? S_OK : E_FAIL;
+    // inside it. A window that a message box holds follows no link.
+    return IsWindowEnabled(hwnd_) && PostMessageA(hwnd_, kFollowLink, static_cast<WPARAM>(link->id), 0)
+               ? S_OK
+               : E_FAIL;
   }
 
   // The list of children: the system's, then the links' ids.
   HRESULT STDMETHODCALLTYPE Next(ULONG wanted, VARIANT* out, ULONG* fetched) override {
     if (out == nullptr) return E_INVALIDARG;
-    auto children = std::make_unique<VARIANT[]>(static_cast<std::size_t>(own_children_) + 1);
-    LONG got = 0;
-    if (own_children_ > 0 && FAILED(AccessibleChildren(standard_, 0, own_children_, children.get(), &got)))
-      got = 0;
     ULONG given = 0;
-    const LONG total = own_children_ + static_cast<LONG>(links_.size());
-    for (; given < wanted && next_ < total; ++given, ++next_) {
-      out[given] = VARIANT{};
-      if (next_ < got) {
-        std::swap(out[given], children[next_]);
-      } else {
-        out[given].vt = VT_I4;
-        out[given].lVal = next_ + 1;
+    try {
+      OwnChildren children(standard_, own_children_);
+      for (; given < wanted && next_ < Total(); ++given, ++next_) {
+        out[given] = VARIANT{};
+        if (IDispatch* object = children.Take(next_)) {
+          out[given].vt = VT_DISPATCH, out[given].pdispVal = object;
+        } else {
+          out[given].vt = VT_I4, out[given].lVal = next_ + 1;
+        }
       }
+    } catch (...) {
+      return E_OUTOFMEMORY;  // only in making the list, before anything was given
     }
-    for (LONG i = 0; i < got; ++i) VariantClear(&children[i]);
     if (fetched != nullptr) *fetched = given;
     return given == wanted ? S_OK : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
-    next_ += static_cast<LONG>(count);
-    return next_ <= own_children_ + static_cast<LONG>(links_.size()) ? S_OK : S_FALSE;
+    const ULONG left = static_cast<ULONG>(Total() - next_);
+    next_ += static_cast<LONG>(std::min(count, left));
+    return count <= left ? S_OK : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE Reset() override {
     next_ = 0;
@@ -242,6 +267,8 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
 
  private:
   ~Accessible() { standard_->Release(); }
+
+  LONG Total() const { return own_children_ + static_cast<LONG>(links_.size()); }
 
   // The link that a child id names: the ids after the system's own children.
   const AccessibleLink* Link(const VARIANT& child) const {

@@ -20,6 +20,7 @@ namespace vornacle::forms {
 namespace {
 
 constexpr char kWindowClass[] = "VornacleForm";
+constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE, which the Windows 7 headers lack
 
 Declared<HRESULT(void*)> OleInitialize{"ole32.dll", "OleInitialize"};
 Declared<void()> OleUninitialize{"ole32.dll", "OleUninitialize"};
@@ -363,6 +364,9 @@ LRESULT Form::AnswerScreenReader(WPARAM wparam, LPARAM lparam) {
 }
 
 void Form::RunClick(int id) noexcept {
+  // One handler at a time, and none on a window that a message box holds, wherever the click comes
+  // from: input, a posted message, a screen reader, a nested message loop while a request is made.
+  if (program.handling != nullptr || !IsWindowEnabled(hwnd_)) return;
   // Whatever box the handler shows belongs to this window.
   Form* const outer = std::exchange(program.handling, this);
   try {
@@ -413,9 +417,8 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case kFollowLink: {
-      // A screen reader's request arrives as a click does: not while a message box holds the window.
-      const int id = static_cast<int>(wparam);
-      if (IsLink(id) && IsWindowEnabled(hwnd_)) RunClick(id);
+      // A screen reader's request arrives as a click does.
+      if (IsLink(static_cast<int>(wparam))) RunClick(static_cast<int>(wparam));
       return 0;
     }
     case WM_GETOBJECT:
@@ -465,6 +468,17 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (clicked) RunClick(label);
       return 0;
     }
+    // Asked before a move to a monitor of another scale, so that the rectangle the system then
+    // suggests holds the client area of the twips table exactly; not asked before Windows 10 1703.
+    case kGetDpiScaledSize: {
+      const UINT dpi = static_cast<UINT>(wparam);
+      const RECT outer =
+          OuterRect(TwipsToPixels(spec_.client_width, dpi), TwipsToPixels(spec_.client_height, dpi),
+                    static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)),
+                    static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)), dpi);
+      *reinterpret_cast<SIZE*>(lparam) = SIZE{outer.right - outer.left, outer.bottom - outer.top};
+      return TRUE;
+    }
     case WM_DPICHANGED:
       Layout(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
       return 0;
@@ -482,6 +496,7 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       const LRESULT result = DefWindowProcA(hwnd_, message, wparam, lparam);
       SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
+      Unloaded();
       glyphs_.clear();
       icon_small_.reset();
       icon_big_.reset();
@@ -521,8 +536,12 @@ ModalScope::~ModalScope() {
 }
 
 HWND BoxOwner() {
-  if (program.handling != nullptr && program.handling->IsLoaded()) return program.handling->hwnd();
-  return program.loaded.empty() ? nullptr : program.loaded.front()->hwnd();
+  HWND owner = program.handling != nullptr && program.handling->IsLoaded() ? program.handling->hwnd()
+               : program.loaded.empty()                                    ? nullptr
+                                                                           : program.loaded.front()->hwnd();
+  // A window that a box already holds hands the new box to that one: a box whose owner is disabled
+  // gives the activation away when it closes.
+  return owner != nullptr && !IsWindowEnabled(owner) ? GetLastActivePopup(owner) : owner;
 }
 
 void ReportUnhandledFailure(const RuntimeFailure& failure) {

@@ -91,6 +91,8 @@ class Form {
   virtual void PaintBackground(HDC) {}
   virtual bool BackgroundCoversClientArea() const { return false; }
   virtual HCURSOR LabelCursor(int /*id*/) const { return nullptr; }
+  // For forms that hold what only a loaded window needs, to let it go with the window.
+  virtual void Unloaded() {}
 
   UINT dpi() const { return dpi_; }
 

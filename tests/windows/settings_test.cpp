@@ -69,19 +69,22 @@ TEST_F(Program, ANewMessageFontReachesTheControlsOfEveryWindowAtOnce) {
     }
     return heights;
   };
-  NONCLIENTMETRICSW metrics[2]{};  // as they were, and with a bigger message font
+  static NONCLIENTMETRICSW metrics[2]{};  // as they were, and with a bigger message font
   metrics[0].cbSize = sizeof metrics[0];
   ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics[0], &metrics[0], 0));
   metrics[1] = metrics[0], metrics[1].lfMessageFont.lfHeight = -23;
+  static constexpr auto set = [](int which) {
+    return SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics[which], &metrics[which],
+                                 SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  };
+  const std::unique_ptr<void, void (*)(void*)> put_back(this, [](void*) { set(0); });  // on every path
   const std::string old = fonts();
-  std::string seen;
-  for (NONCLIENTMETRICSW& set : {std::ref(metrics[1]), std::ref(metrics[0])}) {
-    ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof set, &set,
-                                      SPIF_UPDATEINIFILE | SPIF_SENDCHANGE));
-    PumpUntil([&] { return fonts() != (seen.empty() ? old : "-23 -23 "); });
-    seen += fonts() + "then ";
-  }
-  EXPECT_EQ(seen, "-23 -23 then " + old + "then ");
+  ASSERT_TRUE(set(1));
+  PumpUntil([&] { return fonts() != old; });
+  const std::string bigger = fonts();
+  ASSERT_TRUE(set(0));
+  PumpUntil([&] { return fonts() == old; });
+  EXPECT_EQ(bigger + "then " + fonts(), "-23 -23 then " + old);
 }
 
 // A box belongs to the window whose handler shows it, not to the window that happens to be active
