@@ -1,11 +1,13 @@
 // The third floor: Vornacle's main window built by hand, in straight-line Win32 code, with the
 // program's own resources (icons, glyphs, manifest). The same class of window, the same nine
 // controls with their captions, places, styles, font and glyph lists, the same icons, hidden menu
-// and shortcut, shown and focused as Vornacle shows it; no tables, no run-time binding, no
-// accessibility wrapper and no resolver. The start of the program is measured against it.
+// and shortcut, shown and focused as Vornacle shows it, in the same COM apartment that screen readers
+// reach it through; no tables, no run-time binding, no accessibility wrapper and no resolver. The
+// start of the program is measured against it.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <ole2.h>
 
 #include "resource.h"
 
@@ -39,8 +41,8 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
 }
 
 HWND Edit(HWND parent, int id, int left, int top) {
-  HWND edit = CreateWindowExA(
-      WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, Px(left),
+  HWND edit = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, Px(left),
       Px(top), Px(2895), Px(285), parent, reinterpret_cast<HMENU>(INT_PTR(id)), nullptr, nullptr);
   SendMessageA(edit, EM_LIMITTEXT, 0, 0);
   SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -66,6 +68,7 @@ void Button(HWND parent, int id, const char* caption, int left, int top, int wid
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  OleInitialize(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   HDC screen = GetDC(nullptr);
