@@ -35,9 +35,13 @@ void MouseClick(HWND window, int times, POINT client) {
   RECT r;
   GetClientRect(window, &r);
   POINT p = client.x < 0 ? POINT{r.right / 2, r.bottom / 2} : client;
-  ClientToScreen(window, &p), SetCursorPos(p.x, p.y);
+  ClientToScreen(window, &p);
+  // Each event carries the point: under load, one without it can land where the pointer was before.
+  const DWORD x = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+              y = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1),
+              at = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
   for (int i = 0; i < times; ++i)
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    mouse_event(at | MOUSEEVENTF_LEFTDOWN, x, y, 0, 0), mouse_event(at | MOUSEEVENTF_LEFTUP, x, y, 0, 0);
 }
 
 std::string Text(HWND hwnd) {
