@@ -46,7 +46,7 @@ struct Copy {
     if (!CreateProcessA(nullptr, exe.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
                         &startup, &process) ||
         !AssignProcessToJobObject(job, process.hProcess) || ResumeThread(process.hThread) != 1)
-      throw std::runtime_error(this->name + " did not start");
+      throw std::runtime_error(this->name + " did not start: error " + std::to_string(GetLastError()));
     WaitForInputIdle(process.hProcess, 40000);  // shown, in front and waiting for the user
     Await(this->name + ": its main window with both boxes", [&] { return Box(1) != nullptr; });
   }
@@ -188,8 +188,8 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
 TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
   const std::string folder = ::testing::TempDir() + "vornacle-planted";
   std::filesystem::create_directories(folder), std::filesystem::remove(folder + "\\wsock32.dll.loaded");
-  CopyFileA(VORNACLE_EXE, (folder + "\\vornacle.exe").c_str(), FALSE);
-  CopyFileA(PLANTED_DLL, (folder + "\\wsock32.dll").c_str(), FALSE);
+  ASSERT_TRUE(CopyFileA(VORNACLE_EXE, (folder + "\\vornacle.exe").c_str(), FALSE) &&
+              CopyFileA(PLANTED_DLL, (folder + "\\wsock32.dll").c_str(), FALSE));
   const ScratchKey program{HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\vornacle.exe\\DllOverrides"};
   program.Set("wsock32", REG_SZ, std::string("native,builtin", 15));
   Copy copy("the copy beside the library", folder + "\\vornacle.exe");

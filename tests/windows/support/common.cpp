@@ -97,7 +97,8 @@ std::string ReadBytes(const std::string& path) {
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
+  if (!(std::ofstream(path, std::ios::binary) << bytes).flush())
+    throw std::runtime_error("could not write " + path);
 }
 
 }  // namespace vornacle::testing

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,7 @@ std::vector<HWND> TopWindows(DWORD process, const char* window_class);
 std::string Describe(HWND window);
 
 std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
+void WriteBytes(const std::string& path, const std::string& bytes);  // or stops the test
 
 struct ScratchKey {  // empty at first and deleted again on every path; `view` may name the 64-bit view
   HKEY root;
@@ -50,10 +51,12 @@ struct ScratchKey {  // empty at first and deleted again on every path; `view` m
     RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &opened, nullptr);
     return opened;
   }
-  void Set(const char* value, DWORD type, const std::string& bytes) const {
+  void Set(const char* value, DWORD type, const std::string& bytes) const {  // or stops the test
     HKEY opened = Open();
-    RegSetValueExA(opened, value, 0, type, reinterpret_cast<const BYTE*>(bytes.data()), DWORD(bytes.size()));
+    const LONG set = RegSetValueExA(opened, value, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                                    DWORD(bytes.size()));
     RegCloseKey(opened);
+    if (set != ERROR_SUCCESS) throw std::runtime_error("could not set " + key + "\\" + value);
   }
 };
 
