@@ -183,9 +183,12 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
   }
 }
 
-// A wsock32.dll of the suite's own beside a copy of the program, with wine told to prefer a
-// library from the program's folder as Windows does: the lookup still answers, and it never runs.
-TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
+// Both lookups answer from the suite's own entry in the hosts file, through the real wsock32, while
+// a wsock32.dll of the suite's own lies beside the program, with wine told to prefer a library from
+// the program's folder as Windows does: that library never runs.
+TEST(Lookups, AnswerBothWaysWhileALibraryPlantedBesideTheProgramIsNeverLoaded) {
+  // Wine reads /etc/hosts, which the suite's namespace makes tests/names/hosts; Windows its own file.
+  ASSERT_NE(ReadBytes("Z:\\etc\\hosts").find("\n192.0.2.7\talpha.vornacle.test "), std::string::npos);
   const std::string folder = ::testing::TempDir() + "vornacle-planted";
   std::filesystem::create_directories(folder), std::filesystem::remove(folder + "\\wsock32.dll.loaded");
   ASSERT_TRUE(CopyFileA(VORNACLE_EXE, (folder + "\\vornacle.exe").c_str(), FALSE) &&
@@ -193,9 +196,11 @@ TEST(ProgramFolder, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
   const ScratchKey program{HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\vornacle.exe\\DllOverrides"};
   program.Set("wsock32", REG_SZ, std::string("native,builtin", 15));
   Copy copy("the copy beside the library", folder + "\\vornacle.exe");
-  SendMessageA(copy.Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("localhost"));
+  SendMessageA(copy.Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("alpha"));
   PostMessageA(copy.Button(copy.Window(), "Get &IP Address"), BM_CLICK, 0, 0);
-  EXPECT_TRUE(WaitFor([&] { return Text(copy.Box(0)) == "127.0.0.1"; }));
+  Await("the address of alpha", [&] { return Text(copy.Box(0)) == "192.0.2.7"; });
+  PostMessageA(copy.Button(copy.Window(), "Get &Hostname"), BM_CLICK, 0, 0);  // the name of that address
+  Await("the name of 192.0.2.7", [&] { return Text(copy.Box(1)) == "alpha.vornacle.test"; });
   EXPECT_FALSE(std::filesystem::exists(folder + "\\wsock32.dll.loaded"));
 }
 

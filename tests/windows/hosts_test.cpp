@@ -28,6 +28,14 @@ class AddToHosts : public Program {
       });
 };
 
+// The box of a failure, in the system's words and language, as FormatMessage gives them.
+std::string ErrorBox(DWORD error) {
+  char text[256] = "";
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, 256,
+                 nullptr);
+  return "0|Error! Error # " + std::to_string(error) + ":  " + std::string(text, std::strcspn(text, "\r\n"));
+}
+
 const std::string kAdded = "64|The IP address has been added to your hosts file!", kHuge(1 << 20, 'n');
 
 TEST_F(AddToHosts, AppendsOneWholeLineOrSaysWhyNot) {
@@ -40,9 +48,9 @@ TEST_F(AddToHosts, AppendsOneWholeLineOrSaysWhyNot) {
       {"127.0.0.1 localhost\n", "1.2.3.4", "a", "127.0.0.1 localhost\n1.2.3.4  a\r\n", kAdded},
       {"", "10.0.0.6", "h\xF4te" + kHuge, "10.0.0.6  h\xF4te" + kHuge + "\r\n", kAdded},
       {"x", "10.0.0.5", "", "x", "0|You must enter the information first!"},
-      {"x", "10.0.0.5\r\n6.6.6.6", "evil", "x", "0|Error! Error # 13:  Invalid data."},
-      {"x", "10.0.0.5", "evil\n6.6.6.6 x", "x", "0|Error! Error # 13:  Invalid data."},
-      {"<folder>", "10.0.0.5", "printer1", "<folder>", "0|Error! Error # 5:  Access denied."},
+      {"x", "10.0.0.5\r\n6.6.6.6", "evil", "x", ErrorBox(ERROR_INVALID_DATA)},
+      {"x", "10.0.0.5", "evil\n6.6.6.6 x", "x", ErrorBox(ERROR_INVALID_DATA)},
+      {"<folder>", "10.0.0.5", "printer1", "<folder>", ErrorBox(ERROR_ACCESS_DENIED)},
   };
   for (const Row& row : rows) {
     std::filesystem::remove_all(hosts);
