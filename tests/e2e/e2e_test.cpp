@@ -92,6 +92,26 @@ struct Restore {  // a file's bytes as they were, on every path
   ~Restore() { WriteBytes(path, bytes); }
 };
 
+// A value of the registry set for the scope, and back as it was on every path.
+struct Replaced {
+  HKEY key = nullptr;
+  const char* name;
+  BYTE data[1024] = {};
+  DWORD type = 0, size = sizeof data;
+  LONG had;
+  Replaced(HKEY root, const char* path, const char* value, const std::string& with) : name(value) {
+    RegCreateKeyA(root, path, &key);
+    had = RegQueryValueExA(key, name, nullptr, &type, data, &size);
+    if ((had != ERROR_SUCCESS && had != ERROR_FILE_NOT_FOUND) ||
+        RegSetKeyValueA(key, nullptr, name, REG_SZ, with.c_str(), DWORD(with.size() + 1)) != ERROR_SUCCESS)
+      throw std::runtime_error(path + std::string(" keeps its ") + name);
+  }
+  ~Replaced() {
+    had == ERROR_SUCCESS ? RegSetValueExA(key, name, 0, type, data, size) : RegDeleteValueA(key, name);
+    RegCloseKey(key);
+  }
+};
+
 TEST(TwoCopies, AppendingAtTheSameTimeLeaveEveryLineWholeAndEndWithTheExitCodeOfTheQuit) {
   char windows[MAX_PATH];
   GetWindowsDirectoryA(windows, MAX_PATH);
@@ -126,9 +146,12 @@ TEST(TwoCopies, AppendingAtTheSameTimeLeaveEveryLineWholeAndEndWithTheExitCodeOf
   EXPECT_EQ(first.ExitCode() + "," + second.ExitCode(), "0,3");
 }
 
-// A person at the keyboard and the mouse: another program in front, a message box of one window
+// A person at the keyboard and the mouse: another program in front, a message box of either window
 // while the other is open, About closed with Esc. The focus is "window caption:control id".
 TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
+  // A registered tool whose file is missing: System Info says that it is unavailable, in a box of About's.
+  const Replaced tool{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                      "C:\\missing\\msinfo32.exe"};
   Copy copy("the program");
   HWND main = copy.Window(), ours = CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE, 0,
                                                     600, 100, 100, nullptr, nullptr, nullptr, nullptr);
@@ -141,6 +164,7 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
     return (box ? "box " + Shown(box)
                 : Text(GetAncestor(thread.hwndFocus, GA_ROOT)) + ":" +
                       std::to_string(GetDlgCtrlID(thread.hwndFocus))) +
+           (IsWindowEnabled(main) ? "" : " main disabled") +
            (!about()                   ? ""
             : IsWindowEnabled(about()) ? " +about"
                                        : " +about disabled");
@@ -155,7 +179,7 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
     Await(
         "the foreground for " + Text(window), [&] { return GetForegroundWindow() == window; }, answer);
   };
-  const std::string kEnterFirst = "box Vornacle|You must enter the information first!|";
+  const std::string kEnterFirst = "box Vornacle|You must enter the information first!| main disabled";
   struct Step {
     std::function<void()> act;
     std::string expected;
@@ -173,7 +197,13 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
       {[&] { PressKey('D', VK_MENU); }, kEnterFirst + " +about disabled"},
       // The click on OK comes before the Enter that closes the box, and is lost on a disabled window.
       {[&] { MouseClick(copy.Button(about(), "&OK")), PressKey(VK_RETURN); }, "Vornacle:1009 +about"},
-      {[&] { MouseClick(copy.Button(main, "&About")), PressKey(VK_ESCAPE); }, "Vornacle:1008"},
+      {[&] { front(about()), PressKey(VK_TAB); }, "About Vornacle:2004 +about"},
+      {[&] { PressKey(VK_RETURN); },
+       "box Vornacle|System Information Is Unavailable At This Time| main disabled +about disabled"},
+      {[&] { PressKey(VK_RETURN); }, "About Vornacle:2004 +about"},
+      // Shown again while open, About gives the focus back to OK.
+      {[&] { MouseClick(copy.Button(main, "&About")); }, "About Vornacle:2 +about"},
+      {[&] { PressKey(VK_ESCAPE); }, "Vornacle:1008"},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE("step " + std::to_string(&step - steps + 1));
