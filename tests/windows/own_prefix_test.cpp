@@ -32,9 +32,10 @@ TEST_F(Program, AtEachScaleTheWindowsKeepTheirTwipsAndThePicturesAndIconsFitTheS
       {144, "Vornacle 404x212", "About Vornacle 599x449", {468, 360, 578, 398}, 24, 24, 48},
       {192, "Vornacle 538x282", "About Vornacle 798x598", {624, 480, 770, 530}, 32, 32, 64},
   };
-  const Row* row = std::find_if(
-      rows, rows + 4, [](const Row& r) { return r.dpi == std::atoi(std::getenv("VORNACLE_TEST_DPI")); });
-  ASSERT_TRUE(row != rows + 4 && row->dpi == int(newer::GetDpiForSystem())) << newer::GetDpiForSystem();
+  const char* dpi = std::getenv("VORNACLE_TEST_DPI");  // the scale that in-prefix.sh gave the run, if it did
+  const Row* row = std::find_if(rows, rows + 4, [&](const Row& r) { return dpi && r.dpi == std::atoi(dpi); });
+  ASSERT_TRUE(row != rows + 4 && row->dpi == int(newer::GetDpiForSystem()))
+      << (dpi ? dpi : "no scale given") << " " << newer::GetDpiForSystem();
   about.Show();
   EXPECT_TRUE(Describe(main.hwnd()).starts_with(row->main)) << Describe(main.hwnd());
   EXPECT_TRUE(Describe(about.hwnd()).starts_with(row->about)) << Describe(about.hwnd());
