@@ -19,13 +19,11 @@ namespace {
 // icon), or "" while it has no prompt yet; found by class and style, not by wine's own ids.
 std::string Shown(HWND box) {
   std::string prompt, icon;
-  for (HWND c = nullptr; box != nullptr && (c = FindWindowExA(box, c, "Static", nullptr)) != nullptr;) {
-    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
+  for (HWND c = nullptr; box != nullptr && (c = FindWindowExA(box, c, "Static", nullptr)) != nullptr;)
+    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
       prompt += Text(c);
-    } else if (SendMessageA(c, STM_GETICON, 0, 0)) {
+    else if (SendMessageA(c, STM_GETICON, 0, 0))
       icon = "icon";
-    }
-  }
   return prompt.empty() ? "" : Text(box) + "|" + prompt + "|" + icon;
 }
 
@@ -37,8 +35,7 @@ struct Copy {
       JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
       limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
       HANDLE job = CreateJobObjectA(nullptr, nullptr);
-      SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-      return job;
+      return SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits), job;
     }();
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -52,14 +49,11 @@ struct Copy {
   }
   // The visible window of the class with this caption, or with any caption.
   HWND Window(const char* window_class = "VornacleForm", const char* caption = "Vornacle") const {
-    for (HWND window : TopWindows(process.dwProcessId, window_class)) {
+    for (HWND window : TopWindows(process.dwProcessId, window_class))
       if (caption == nullptr || Text(window) == caption) return window;
-    }
     return nullptr;
   }
-  HWND Button(HWND window, const char* caption) const {
-    return FindWindowExA(window, nullptr, "Button", caption);
-  }
+  HWND Button(HWND window, const char* text) const { return FindWindowExA(window, nullptr, "Button", text); }
   HWND Box(int index) const {  // the address box (0) or the name box (1)
     HWND first = FindWindowExA(Window(), nullptr, "Edit", nullptr);
     return index == 0 ? first : FindWindowExA(Window(), first, "Edit", nullptr);
@@ -117,28 +111,25 @@ TEST(TwoCopies, AppendingAtTheSameTimeLeaveEveryLineWholeAndEndWithTheExitCodeOf
   GetWindowsDirectoryA(windows, MAX_PATH);
   const Restore hosts{windows + std::string("\\System32\\drivers\\etc\\hosts")};
   WriteBytes(hosts.path, "127.0.0.1 localhost\r\n");
-  Copy first("copy 1"), second("copy 2");
+  Copy first("first"), second("second");
   // Each copy's first box is slow (dialog, common controls, fonts): opened and closed before the race.
   first.Add("", ""), second.Add("", "");
-  EXPECT_EQ(first.NextBox("empty boxes") + second.NextBox("empty boxes"),
-            "Vornacle|You must enter the information first!|Vornacle|You must enter the information first!|");
+  first.NextBox("empty boxes"), second.NextBox("empty boxes");
   for (int i = 0; i < 100; ++i) {
-    first.Add("10.0.0." + std::to_string(i), "first.example");
-    second.Add("10.0.0." + std::to_string(i), "second.example");
-    const std::string step = "append " + std::to_string(i);
-    ASSERT_EQ(first.NextBox(step) + second.NextBox(step),
-              "Vornacle|The IP address has been added to your hosts file!|icon"
-              "Vornacle|The IP address has been added to your hosts file!|icon");
+    for (const Copy* copy : {&first, &second})
+      copy->Add("10.0.0." + std::to_string(i), copy->name + ".example");
+    for (const Copy* copy : {&first, &second})
+      ASSERT_EQ(copy->NextBox("append " + std::to_string(i)),
+                "Vornacle|The IP address has been added to your hosts file!|icon");
   }
   std::istringstream lines(ReadBytes(hosts.path));
   std::string line, seen;
   std::getline(lines, line);
   EXPECT_EQ(line, "127.0.0.1 localhost\r");
-  while (std::getline(lines, line)) {
+  while (std::getline(lines, line))
     seen += line.ends_with("  first.example\r")    ? "1"
             : line.ends_with("  second.example\r") ? "2"
                                                    : "[" + line + "]";
-  }
   std::ranges::sort(seen);
   EXPECT_EQ(seen, std::string(100, '1') + std::string(100, '2'));
   PostMessageA(first.Window(), WM_CLOSE, 0, 0);
@@ -152,32 +143,22 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
   // A registered tool whose file is missing: System Info says that it is unavailable, in a box of About's.
   const Replaced tool{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
                       "C:\\missing\\msinfo32.exe"};
-  Copy copy("the program");
-  HWND main = copy.Window(), ours = CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE, 0,
-                                                    600, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  Copy copy("the program"), other("another program");
+  HWND main = copy.Window();
   const auto about = [&] { return copy.Window("VornacleForm", "About Vornacle"); };
   const auto seen = [&] {
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(copy.process.dwThreadId, &thread);
-    HWND box = copy.Window("#32770", nullptr);
+    HWND box = copy.Window("#32770", nullptr), focus = thread.hwndFocus;
+    const std::string about_state = !about() ? "" : IsWindowEnabled(about()) ? " +about" : " +about disabled";
     return (box ? "box " + Shown(box)
-                : Text(GetAncestor(thread.hwndFocus, GA_ROOT)) + ":" +
-                      std::to_string(GetDlgCtrlID(thread.hwndFocus))) +
-           (IsWindowEnabled(main) ? "" : " main disabled") +
-           (!about()                   ? ""
-            : IsWindowEnabled(about()) ? " +about"
-                                       : " +about disabled");
-  };
-  const auto answer = [] {  // our own window answers what it is sent meanwhile
-    MSG msg;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+                : Text(GetAncestor(focus, GA_ROOT)) + ":" + std::to_string(GetDlgCtrlID(focus))) +
+           (IsWindowEnabled(main) ? "" : " main disabled") + about_state;
   };
   const auto front = [&](HWND window) {
-    answer(), SetForegroundWindow(window);
-    Await(
-        "the foreground for " + Text(window), [&] { return GetForegroundWindow() == window; }, answer);
+    SetForegroundWindow(window);
+    Await("the foreground for " + Text(window), [&] { return GetForegroundWindow() == window; });
   };
   const std::string kEnterFirst = "box Vornacle|You must enter the information first!| main disabled";
   struct Step {
@@ -185,10 +166,10 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
     std::string expected;
   } steps[] = {
       {[&] { front(main), PressKey(VK_TAB); }, "Vornacle:1003"},
-      {[&] { front(ours); }, ":0"},
-      // Under wine the program's window comes to the front without rising above ours, which would
-      // then take the foreground when About closes: ours goes once the program is in front again.
-      {[&] { front(main), ShowWindow(ours, SW_HIDE); }, "Vornacle:1003"},
+      {[&] { front(other.Window()); }, ":0"},
+      // The other program ends once this one is in front again: it would take the foreground when
+      // About closes.
+      {[&] { front(main), PostMessageA(other.Window(), WM_CLOSE, 0, 0); }, "Vornacle:1003"},
       {[&] { ShowWindow(main, SW_MINIMIZE), ShowWindow(main, SW_RESTORE); }, "Vornacle:1003"},
       {[&] { PressKey('D', VK_MENU); }, kEnterFirst},   // Alt+D: both boxes are empty
       {[&] { PressKey(VK_RETURN); }, "Vornacle:1009"},  // the access key's button had the focus
@@ -208,7 +189,7 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
   for (const Step& step : steps) {
     SCOPED_TRACE("step " + std::to_string(&step - steps + 1));
     step.act();
-    WaitFor([&] { return seen() == step.expected; }, answer);
+    WaitFor([&] { return seen() == step.expected; });
     ASSERT_EQ(seen(), step.expected);
   }
 }
@@ -223,8 +204,8 @@ TEST(Lookups, AnswerBothWaysWhileALibraryPlantedBesideTheProgramIsNeverLoaded) {
   std::filesystem::create_directories(folder), std::filesystem::remove(folder + "\\wsock32.dll.loaded");
   ASSERT_TRUE(CopyFileA(VORNACLE_EXE, (folder + "\\vornacle.exe").c_str(), FALSE) &&
               CopyFileA(PLANTED_DLL, (folder + "\\wsock32.dll").c_str(), FALSE));
-  const ScratchKey program{HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\vornacle.exe\\DllOverrides"};
-  program.Set("wsock32", REG_SZ, std::string("native,builtin", 15));
+  const Replaced load{HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\vornacle.exe\\DllOverrides", "wsock32",
+                      "native,builtin"};
   Copy copy("the copy beside the library", folder + "\\vornacle.exe");
   SendMessageA(copy.Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("alpha"));
   PostMessageA(copy.Button(copy.Window(), "Get &IP Address"), BM_CLICK, 0, 0);
@@ -242,26 +223,23 @@ TEST(ProgramFile, CarriesWhatWindowsReadsBeforeItStartsTheProgram) {
   for (auto [what, pattern] : {std::pair{"asInvoker", R"(level="asInvoker")"},
                                {"per-monitor", R"(<dpiAwareness [^>]*>PerMonitorV2[,<])"},
                                {"controls-6", R"(Common-Controls" version="6\.0\.0\.0")"},
-                               {"version", R"(name="Vornacle" version="\d+\.\d+\.\d+\.\d+")"}}) {
+                               {"version", R"(name="Vornacle" version="\d+\.\d+\.\d+\.\d+")"}})
     if (std::regex_search(bytes, std::regex(pattern))) seen += what + std::string(" ");
-  }
   std::string record(GetFileVersionInfoSizeA(VORNACLE_EXE, nullptr), '\0');
   GetFileVersionInfoA(VORNACLE_EXE, 0, DWORD(record.size()), record.data());
   for (std::string key : {"FileDescription", "FileVersion", "ProductVersion"}) {
     char* text = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(record.data(), ("\\StringFileInfo\\040904B0\\" + key).c_str(),
-                               reinterpret_cast<void**>(&text), &length))
-        << key;
-    seen += text + std::string(" ");
+    VerQueryValueA(record.data(), ("\\StringFileInfo\\040904B0\\" + key).c_str(),
+                   reinterpret_cast<void**>(&text), &length);
+    seen += (text != nullptr ? std::string(text) : "no " + key) + " ";
   }
   const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
       bytes.data() + reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data())->e_lfanew);
   const WORD marks = IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE | IMAGE_DLLCHARACTERISTICS_NX_COMPAT |
                      IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE;
-  EXPECT_EQ(headers->OptionalHeader.DllCharacteristics & marks, marks)
-      << "terminal-server aware, NX, dynamic base";
-  EXPECT_EQ(seen, "asInvoker per-monitor controls-6 version Main Executable 1.00 1.00 ");
+  seen += (headers->OptionalHeader.DllCharacteristics & marks) == marks ? "TS-aware+NX+ASLR" : "unmarked";
+  EXPECT_EQ(seen, "asInvoker per-monitor controls-6 version Main Executable 1.00 1.00 TS-aware+NX+ASLR");
 }
 
 }  // namespace

@@ -10,23 +10,7 @@
 namespace vornacle::testing {
 namespace {
 
-class AddToHosts : public Program {
- protected:
-  // The box the user saw, as "flags|prompt".
-  std::string Add(const std::string& address, const std::string& name) {
-    main.SetText(Form1::kText1, address), main.SetText(Form1::kText2, name);
-    MsgBoxCapture boxes;
-    Click(main.Control(Form1::kCommand5));
-    const bool one = boxes.shown().size() == 1 && boxes.shown()[0].title == "Vornacle";
-    return one ? std::to_string(boxes.shown()[0].flags) + "|" + boxes.shown()[0].prompt : "?";
-  }
-  const std::string windows = ::testing::TempDir() + "vornacle-windows",
-                    etc = windows + "\\System32\\drivers\\etc", hosts = etc + "\\hosts";
-  Declared<std::uint32_t(char*, std::uint32_t)>::Replacement directory =
-      Module1::GetWindowsDirectoryA.Replace([this](char* buffer, std::uint32_t size) {
-        return static_cast<std::uint32_t>(std::strlen(std::strncpy(buffer, windows.c_str(), size)));
-      });
-};
+using AddToHosts = Program;
 
 // The box of a failure, in the system's words and language, as FormatMessage gives them.
 std::string ErrorBox(DWORD error) {
@@ -40,6 +24,18 @@ std::string ErrorBox(DWORD error) {
 const std::string kAdded = "64|The IP address has been added to your hosts file!", kLong(70'000, 'n');
 
 TEST_F(AddToHosts, AppendsOneWholeLineOrSaysWhyNot) {
+  const std::string windows = ::testing::TempDir() + "vornacle-windows",
+                    etc = windows + "\\System32\\drivers\\etc", hosts = etc + "\\hosts";
+  const auto directory = Module1::GetWindowsDirectoryA.Replace([&](char* buffer, std::uint32_t size) {
+    return static_cast<std::uint32_t>(std::strlen(std::strncpy(buffer, windows.c_str(), size)));
+  });
+  const auto add = [&](const std::string& address, const std::string& name) {  // the box, as "flags|prompt"
+    main.SetText(Form1::kText1, address), main.SetText(Form1::kText2, name);
+    MsgBoxCapture boxes;
+    Click(main.Control(Form1::kCommand5));
+    const bool one = boxes.shown().size() == 1 && boxes.shown()[0].title == "Vornacle";
+    return one ? std::to_string(boxes.shown()[0].flags) + "|" + boxes.shown()[0].prompt : "?";
+  };
   struct Row {
     std::string before;  // "<none>": no file; "<folder>": a folder instead
     std::string address, name, after, box;
@@ -57,7 +53,7 @@ TEST_F(AddToHosts, AppendsOneWholeLineOrSaysWhyNot) {
     std::filesystem::remove_all(hosts);
     std::filesystem::create_directories(row.before == "<folder>" ? hosts : etc);
     if (row.before[0] != '<') WriteBytes(hosts, row.before);
-    EXPECT_EQ(Add(row.address, row.name), row.box);
+    EXPECT_EQ(add(row.address, row.name), row.box);
     EXPECT_EQ(!std::filesystem::exists(hosts)        ? "<none>"
               : std::filesystem::is_directory(hosts) ? "<folder>"
                                                      : ReadBytes(hosts),

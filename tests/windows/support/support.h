@@ -17,9 +17,7 @@ namespace vornacle::testing {
 bool WaitFor(
     const std::function<bool()>& done, const std::function<void()>& meanwhile = [] { Sleep(10); });
 // As WaitFor, but a wait in vain stops the test, with what it waited for.
-void Await(
-    const std::string& what, const std::function<bool()>& done,
-    const std::function<void()>& meanwhile = [] { Sleep(10); });
+void Await(const std::string& what, const std::function<bool()>& done);
 // Real keystrokes into the foreground window: the modifier held while the key is pressed.
 void PressKey(WORD key, WORD modifier = 0);
 // Real clicks of the left button at a point of the window's client area, or at its centre.
