@@ -13,10 +13,8 @@ namespace {
 using std::string_literals::operator""s;
 
 TEST(HostsLine, RefusesATextThatWouldEndOrSplitTheLine) {
-  for (auto [text, fits] :
-       {std::pair{"a\rb"s, false}, {"a\nb"s, false}, {"a\0b"s, false}, {" t\t "s, true}}) {
+  for (auto [text, fits] : {std::pair{"a\rb"s, false}, {"a\nb"s, false}, {"a\0b"s, false}, {" t\t "s, true}})
     EXPECT_EQ(FitsOnHostsLine(text), fits) << text;
-  }
 }
 
 TEST(WindowsDirectory, IsTheTextBeforeTheFirstNulOfA260ByteBufferThatWasZero) {

@@ -60,10 +60,8 @@ struct FakeWsock32 {
       [this](const char* name) { return Answer("byname(" + std::string(name) + ")"); });
   Declared<HostRecord*(const char*, int, int)>::Replacement a =
       wsock32::gethostbyaddr.Replace([this](const char* address, int length, int type) {
-        char dotted[INET_ADDRSTRLEN] = {};
-        inet_ntop(AF_INET, address, dotted, sizeof dotted);
-        return Answer("byaddr(" + std::string(dotted) + "," + std::to_string(length) + "," +
-                      std::to_string(type) + ")");
+        const std::string dotted = ::inet_ntoa(*reinterpret_cast<const in_addr*>(address));
+        return Answer("byaddr(" + dotted + "," + std::to_string(length) + "," + std::to_string(type) + ")");
       });
   // The C library's parser stands in for the platform's: they agree on plain dotted quads.
   Declared<std::uint32_t(const char*)>::Replacement p = wsock32::inet_addr.Replace(

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,7 @@ namespace vornacle::testing {
 bool WaitFor(
     const std::function<bool()>& done, const std::function<void()>& meanwhile = [] { Sleep(10); });
 // As WaitFor, but a wait in vain stops the test, with what it waited for.
-void Await(
-    const std::string& what, const std::function<bool()>& done,
-    const std::function<void()>& meanwhile = [] { Sleep(10); });
+void Await(const std::string& what, const std::function<bool()>& done);
 // Real keystrokes into the foreground window: the modifier held while the key is pressed.
 void PressKey(WORD key, WORD modifier = 0);
 // Real clicks of the left button at a point of the window's client area, or at its centre.
@@ -31,7 +30,7 @@ std::vector<HWND> TopWindows(DWORD process, const char* window_class);
 std::string Describe(HWND window);
 
 std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
+void WriteBytes(const std::string& path, const std::string& bytes);  // or stops the test
 
 struct ScratchKey {  // empty at first and deleted again on every path; `view` may name the 64-bit view
   HKEY root;
@@ -50,10 +49,12 @@ struct ScratchKey {  // empty at first and deleted again on every path; `view` m
     RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &opened, nullptr);
     return opened;
   }
-  void Set(const char* value, DWORD type, const std::string& bytes) const {
+  void Set(const char* value, DWORD type, const std::string& bytes) const {  // or stops the test
     HKEY opened = Open();
-    RegSetValueExA(opened, value, 0, type, reinterpret_cast<const BYTE*>(bytes.data()), DWORD(bytes.size()));
+    const LONG set = RegSetValueExA(opened, value, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                                    DWORD(bytes.size()));
     RegCloseKey(opened);
+    if (set != ERROR_SUCCESS) throw std::runtime_error("could not set " + key + "\\" + value);
   }
 };
 
