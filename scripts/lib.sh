@@ -82,9 +82,15 @@ prepare_prefix() {
 }
 
 # set_scale DPI: the display scale of the programs that start in $WINEPREFIX from now on. What reg
-# said is shown when it fails.
+# said is shown when it fails. Wine only: now and then (once in some hundred starts here, under
+# load) a wine program ends in its start-up without a word, and every program started after this
+# one depends on the scale: reg is given three tries.
 set_scale() {
   local said
-  said=$(wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null 2>&1) ||
-    { echo "setting the scale to $1 failed: $said" >&2; return 1; }
+  for _ in 1 2 3; do
+    said=$(wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null 2>&1) &&
+      return 0
+  done
+  echo "setting the scale to $1 failed: $said" >&2
+  return 1
 }

@@ -45,12 +45,17 @@ struct Copy {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     exe = '"' + exe + '"';
-    if (!CreateProcessA(nullptr, exe.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                        &startup, &process) ||
-        !AssignProcessToJobObject(job, process.hProcess) || ResumeThread(process.hThread) != 1)
-      throw std::runtime_error(this->name + " did not start: error " + std::to_string(GetLastError()));
-    WaitForInputIdle(process.hProcess, 40000);  // shown, in front and waiting for the user
-    Await(this->name + ": its main window with both boxes", [&] { return Box(1) != nullptr; });
+    // Started when shown with both boxes, in front and waiting for the user. Wine only: now and then
+    // (once in some hundred starts here, under load) a process ends in wine's start-up, before the
+    // program runs, without a word; a second start tells that from a program that does not start.
+    const auto start = [&] {
+      return CreateProcessA(nullptr, exe.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                            &startup, &process) &&
+             AssignProcessToJobObject(job, process.hProcess) && ResumeThread(process.hThread) == 1 &&
+             WaitForInputIdle(process.hProcess, 40000) == 0 && WaitFor([&] { return Box(1) != nullptr; });
+    };
+    if (!start() && !start())
+      throw std::runtime_error(this->name + " did not start, last error " + std::to_string(GetLastError()));
   }
   // The visible window of the class with this caption, or with any caption.
   HWND Window(const char* window_class = "VornacleForm", const char* caption = "Vornacle") const {
@@ -178,7 +183,9 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
       {[&] { ShowWindow(main, SW_MINIMIZE), ShowWindow(main, SW_RESTORE); }, "Vornacle:1003"},
       {[&] { PressKey('D', VK_MENU); }, kEnterFirst},   // Alt+D: both boxes are empty
       {[&] { PressKey(VK_RETURN); }, "Vornacle:1009"},  // the access key's button had the focus
-      {[&] { MouseClick(copy.Button(main, "&About")); }, "About Vornacle:2 +about"},
+      // Wine only: in the tests' own wine desktop, X's late pointer events can move the pointer between
+      // a press and its release; About opens by its access key, and the one click left is to be lost.
+      {[&] { PressKey('A', VK_MENU); }, "About Vornacle:2 +about"},
       {[&] { SetWindowPos(about(), nullptr, 0, 0, 0, 0, SWP_NOSIZE), front(main); }, "Vornacle:1008 +about"},
       {[&] { PressKey('D', VK_MENU); }, kEnterFirst + " +about disabled"},
       // The click on OK comes before the Enter that closes the box, and is lost on a disabled window.
@@ -188,7 +195,7 @@ TEST(APerson, FindsTheFocusWhereItWasAndEveryWindowWaitingForAMessageBox) {
        "box Vornacle|System Information Is Unavailable At This Time| main disabled +about disabled"},
       {[&] { PressKey(VK_RETURN); }, "About Vornacle:2004 +about"},
       // Shown again while open, About gives the focus back to OK.
-      {[&] { MouseClick(copy.Button(main, "&About")); }, "About Vornacle:2 +about"},
+      {[&] { front(main), PressKey('A', VK_MENU); }, "About Vornacle:2 +about"},
       {[&] { PressKey(VK_ESCAPE); }, "Vornacle:1008"},
   };
   for (const Step& step : steps) {

@@ -35,8 +35,7 @@ TEST_F(Program, AtEachScaleTheWindowsKeepTheirTwipsAndThePicturesAndIconsFitTheS
   };
   const char* dpi = std::getenv("VORNACLE_TEST_DPI");  // the scale that in-prefix.sh gave the run, if it did
   const Row* row = std::find_if(rows, rows + 4, [&](const Row& r) { return dpi && r.dpi == std::atoi(dpi); });
-  ASSERT_TRUE(row != rows + 4 && row->dpi == int(newer::GetDpiForSystem()))
-      << (dpi ? dpi : "no scale given") << " " << newer::GetDpiForSystem();
+  ASSERT_TRUE(row != rows + 4 && row->dpi == int(newer::GetDpiForSystem())) << newer::GetDpiForSystem();
   about.Show();
   EXPECT_TRUE(Describe(main.hwnd()).starts_with(row->main)) << Describe(main.hwnd());
   EXPECT_TRUE(Describe(about.hwnd()).starts_with(row->about)) << Describe(about.hwnd());

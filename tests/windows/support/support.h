@@ -51,8 +51,7 @@ struct ScratchKey {  // empty at first and deleted again on every path; `view` m
   }
   void Set(const char* value, DWORD type, const std::string& bytes) const {  // or stops the test
     HKEY opened = Open();
-    const LONG set = RegSetValueExA(opened, value, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                                    DWORD(bytes.size()));
+    const LONG set = RegSetKeyValueA(opened, nullptr, value, type, bytes.data(), DWORD(bytes.size()));
     RegCloseKey(opened);
     if (set != ERROR_SUCCESS) throw std::runtime_error("could not set " + key + "\\" + value);
   }
