@@ -58,23 +58,21 @@ build_preset() {
 
 # prepare_prefix PREFIX: makes the wine prefix once, with wine's own bitmap fonts (so that
 # "MS Sans Serif" is the real one), windows that close at once without a window manager, and the
-# test programs in a wine desktop of their own. The mark holds the number of this preparation, so
-# that a prefix prepared by an earlier one is prepared again.
+# end-to-end tests in a wine desktop of their own. The mark holds the number of this preparation,
+# so that a prefix prepared by an earlier one is prepared again.
 prepare_prefix() {
-  local prefix=$1 preparation=3
+  local prefix=$1 preparation=2
   [ "$(cat "$prefix/.vornacle-ready" 2>/dev/null)" = $preparation ] && return 0
   echo "Preparing the wine prefix in $prefix (about half a minute, most of it 32-bit wine)"
   WINEPREFIX="$prefix" "$WINELOADER" wineboot -i </dev/null >/dev/null 2>&1
   cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
-  # Wine only: X's focus events, late under load, hand the foreground of the test programs' windows
-  # (and of the programs the end-to-end test starts) to wine's desktop window; in a desktop of
-  # wine's own (which the programs they start join, as large as the virtual display) there are
-  # none, and the foreground moves only as Windows moves it.
-  set -- 'X11 Driver' Managed N 'Explorer\Desktops' vornacle-e2e 1024x768
-  for program in e2e_test win_session_test win_about_test win_hosts_test win_settings_test own_prefix_test; do
-    set -- "$@" "AppDefaults\\$program.exe\\Explorer" Desktop vornacle-e2e
-  done
-  while [ $# -gt 0 ]; do
+  # Wine only: X's focus events, late under load, hand the foreground of the programs that the
+  # end-to-end test drives to wine's desktop window; in a desktop of wine's own (which the programs
+  # that test starts join, as large as the virtual display) there are none, and the foreground
+  # moves only as Windows moves it.
+  set -- 'X11 Driver' Managed N 'AppDefaults\e2e_test.exe\Explorer' Desktop vornacle-e2e \
+    'Explorer\Desktops' vornacle-e2e 1024x768
+  for _ in 1 2 3; do
     WINEPREFIX="$prefix" "$WINELOADER" reg add "HKCU\\Software\\Wine\\$1" /v "$2" /t REG_SZ /d "$3" /f \
       </dev/null >/dev/null 2>&1
     shift 3
