@@ -1,9 +1,7 @@
 // The two link procedures of the About window: the home page and a new mail message, by the shell.
 #pragma once
 
-#include <functional>
 #include <string>
-#include <utility>
 
 #include "runtime/declared.h"
 
@@ -23,39 +21,10 @@ inline Declared<void*(void*, const char*, const char*, const char*, const char*,
 
 namespace Module2 {
 
-// A platform's part in a link request, given in a file of that platform's own; like a declared
-// function, a test may put a fake in its place for one scope.
+// The platform's parts in a link request, given in a file of each platform's own; a test may put a
+// fake in their place for one scope.
 template <typename Signature>
-class PlatformPart;
-
-template <typename R, typename... Args>
-class PlatformPart<R(Args...)> {
- public:
-  explicit PlatformPart(std::function<R(Args...)> real) : call_(std::move(real)) {}
-  PlatformPart(const PlatformPart&) = delete;
-  PlatformPart& operator=(const PlatformPart&) = delete;
-
-  R operator()(Args... args) const { return call_(args...); }
-
-  // Restores whatever stood before it when it goes out of scope, so replacements may nest.
-  class [[nodiscard]] Replacement {
-   public:
-    Replacement(PlatformPart& part, std::function<R(Args...)> fake)
-        : part_(part), previous_(std::exchange(part.call_, std::move(fake))) {}
-    ~Replacement() { part_.call_ = std::move(previous_); }
-    Replacement(const Replacement&) = delete;
-    Replacement& operator=(const Replacement&) = delete;
-
-   private:
-    PlatformPart& part_;
-    std::function<R(Args...)> previous_;
-  };
-
-  Replacement Replace(std::function<R(Args...)> fake) { return Replacement(*this, std::move(fake)); }
-
- private:
-  std::function<R(Args...)> call_;
-};
+using PlatformPart = Replaceable<Signature>;
 
 // Whether the program's token is elevated, as it is when the user chose "Run as administrator".
 extern PlatformPart<bool()> RunsElevated;

@@ -16,6 +16,7 @@
 
 #include "about/Module2.h"
 #include "runtime/handles.h"
+#include "runtime/text.h"
 
 namespace vornacle {
 
@@ -75,11 +76,10 @@ class Variant {
     value_.lVal = number;
   }
   explicit Variant(const char* text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);  // with the terminator
-    value_.bstrVal = SysAllocStringLen(nullptr, length > 0 ? static_cast<UINT>(length - 1) : 0);
+    const std::wstring wide = Widen(text);
+    value_.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     if (value_.bstrVal == nullptr) throw std::bad_alloc();
     value_.vt = VT_BSTR;
-    MultiByteToWideChar(CP_ACP, 0, text, -1, value_.bstrVal, length);
   }
   // Only a text has anything to free, and its library is bound by then: nothing here can fail.
   ~Variant() {

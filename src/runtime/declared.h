@@ -20,46 +20,63 @@ namespace vornacle {
 // loaded and 453 for a missing entry point. Natively on Linux nothing can be bound.
 void* BindEntry(const char* library, const char* entry);
 
+// A function that a test can put a fake in place of for one scope: a declared platform function, or
+// a platform's part that the portable code calls. Empty, it has nothing to call.
 template <typename Signature>
-class Declared;
+class Replaceable;
 
 template <typename R, typename... Args>
-class Declared<R(Args...)> {
+class Replaceable<R(Args...)> {
  public:
-  using Pointer = R(VORNACLE_API*)(Args...);
-  using Fake = std::function<R(Args...)>;
+  using Function = std::function<R(Args...)>;
 
-  constexpr Declared(const char* library, const char* entry) : library_(library), entry_(entry) {}
-  Declared(const Declared&) = delete;
-  Declared& operator=(const Declared&) = delete;
+  explicit Replaceable(Function function = {}) : function_(std::move(function)) {}
+  Replaceable(const Replaceable&) = delete;
+  Replaceable& operator=(const Replaceable&) = delete;
 
-  R operator()(Args... args) {
-    if (fake_) return fake_(args...);
-    if (bound_ == nullptr) bound_ = reinterpret_cast<Pointer>(BindEntry(library_, entry_));
-    return bound_(args...);
-  }
+  R operator()(Args... args) const { return function_(args...); }
 
   // Restores whatever stood before it when it goes out of scope, so replacements may nest.
   class [[nodiscard]] Replacement {
    public:
-    Replacement(Declared& declared, Fake fake)
-        : declared_(declared), previous_(std::exchange(declared.fake_, std::move(fake))) {}
-    ~Replacement() { declared_.fake_ = std::move(previous_); }
+    Replacement(Replaceable& replaceable, Function fake)
+        : replaceable_(replaceable), previous_(std::exchange(replaceable.function_, std::move(fake))) {}
+    ~Replacement() { replaceable_.function_ = std::move(previous_); }
     Replacement(const Replacement&) = delete;
     Replacement& operator=(const Replacement&) = delete;
 
    private:
-    Declared& declared_;
-    Fake previous_;
+    Replaceable& replaceable_;
+    Function previous_;
   };
 
-  Replacement Replace(Fake fake) { return Replacement(*this, std::move(fake)); }
+  Replacement Replace(Function fake) { return Replacement(*this, std::move(fake)); }
+
+ protected:
+  Function function_;
+};
+
+template <typename Signature>
+class Declared;
+
+template <typename R, typename... Args>
+class Declared<R(Args...)> : public Replaceable<R(Args...)> {
+ public:
+  using Pointer = R(VORNACLE_API*)(Args...);
+
+  Declared(const char* library, const char* entry) : library_(library), entry_(entry) {}
+
+  // The fake where a test put one, or else the platform's function, bound on the first call.
+  R operator()(Args... args) {
+    if (this->function_) return this->function_(args...);
+    if (bound_ == nullptr) bound_ = reinterpret_cast<Pointer>(BindEntry(library_, entry_));
+    return bound_(args...);
+  }
 
  private:
   const char* library_;
   const char* entry_;
   Pointer bound_ = nullptr;
-  Fake fake_;
 };
 
 namespace detail {
