@@ -232,8 +232,8 @@ std::string Heard(IAccessible* object, LONG id, HWND window) {
 // buttons, and follows each as a click does: one request to the shell.
 TEST(AScreenReader, HearsTheBoxesByTheirLabelsAndFollowsAboutsLinks) {
   const std::string recorder = ::testing::TempDir() + "vornacle-browser.exe", log = recorder + ".log";
-  ASSERT_TRUE(CopyFileA(RECORD_RUN, recorder.c_str(), FALSE));
-  ASSERT_TRUE(DeleteFileA(log.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND);
+  ASSERT_TRUE(CopyFileA(RECORD_RUN, recorder.c_str(), FALSE) &&
+              (DeleteFileA(log.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND));
   // The shell opens web and mail addresses with the recorder, which logs each request.
   const std::string command = '"' + recorder + "\" \"%1\"";
   const Replaced web{HKEY_CLASSES_ROOT, "http\\shell\\open\\command", "", command},

@@ -43,8 +43,7 @@ TEST_F(Program, OnAMonitorOfAnotherScaleTakesTheSuggestedRectangleInOneStep) {
   ASSERT_TRUE(SetWindowSubclass(main.hwnd(), RecordMoves, 1, reinterpret_cast<DWORD_PTR>(&moves)));
   RECT suggested{1200, 100, 1620, 350}, box;
   SendMessageA(main.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-  RemoveWindowSubclass(main.hwnd(), RecordMoves, 1);
-  GetWindowRect(main.Control(Form1::kText1), &box);
+  RemoveWindowSubclass(main.hwnd(), RecordMoves, 1), GetWindowRect(main.Control(Form1::kText1), &box);
   MapWindowPoints(nullptr, main.hwnd(), reinterpret_cast<POINT*>(&box), 2);
   EXPECT_EQ(moves + std::to_string(box.left) + "," + std::to_string(box.top) + " " +
                 std::to_string(box.right - box.left) + "x" + std::to_string(box.bottom - box.top),
