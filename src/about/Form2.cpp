@@ -132,8 +132,8 @@ void Form2::Click(int id) {
 // scales it grows with the window, so that it covers the client area just the same.
 SIZE Form2::DrawnPictureSize() const {
   const SIZE size = picture_.PixelSize();
-  return SIZE{MulDiv(size.cx, static_cast<int>(dpi()), forms::kBaseDpi),
-              MulDiv(size.cy, static_cast<int>(dpi()), forms::kBaseDpi)};
+  return SIZE{MulDiv(size.cx, static_cast<int>(dpi()), kBaseDpi),
+              MulDiv(size.cy, static_cast<int>(dpi()), kBaseDpi)};
 }
 
 void Form2::PaintBackground(HDC dc) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/forms.h"
+#include "forms/form.h"
 #include "runtime/picture.h"
 
 namespace vornacle {

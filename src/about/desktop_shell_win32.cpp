@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "about/Module2.h"
+#include "runtime/automation.h"
 #include "runtime/handles.h"
 #include "runtime/text.h"
 
@@ -27,12 +28,10 @@ Declared<BOOL(HANDLE, TOKEN_INFORMATION_CLASS, void*, DWORD, DWORD*)> GetTokenIn
     "advapi32.dll", "GetTokenInformation"};
 Declared<HRESULT(const CLSID&, IUnknown*, DWORD, const IID&, void**)> CoCreateInstance{"ole32.dll",
                                                                                        "CoCreateInstance"};
-Declared<BSTR(const OLECHAR*, UINT)> SysAllocStringLen{"oleaut32.dll", "SysAllocStringLen"};
 Declared<HRESULT(VARIANT*)> VariantClear{"oleaut32.dll", "VariantClear"};
 static_assert(kSameShape<decltype(OpenProcessToken), decltype(&::OpenProcessToken)>);
 static_assert(kSameShape<decltype(GetTokenInformation), decltype(&::GetTokenInformation)>);
 static_assert(kSameShape<decltype(CoCreateInstance), decltype(&::CoCreateInstance)>);
-static_assert(kSameShape<decltype(SysAllocStringLen), decltype(&::SysAllocStringLen)>);
 static_assert(kSameShape<decltype(VariantClear), decltype(&::VariantClear)>);
 
 bool TokenIsElevated() {
@@ -77,7 +76,7 @@ class Variant {
   }
   explicit Variant(const char* text) {
     const std::wstring wide = Widen(text);
-    value_.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    value_.bstrVal = automation::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     if (value_.bstrVal == nullptr) throw std::bad_alloc();
     value_.vt = VT_BSTR;
   }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "about/Form2.h"
+#include "forms/program.h"
 #include "main_window/hosts_entry.h"
 #include "main_window/hosts_file_win32.h"
 #include "resolve/clsResolve.h"

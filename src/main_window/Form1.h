@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "runtime/forms.h"
+#include "forms/form.h"
 #include "runtime/handles.h"
 
 namespace vornacle {
@@ -31,8 +31,6 @@ class Form1 : public forms::Form {
 
   // The Windows directory, or the empty text when the platform cannot say.
   std::string GetWinPath();
-
-  HMENU Menu() const { return menu_.get(); }
 
  protected:
   void Click(int id) override;

@@ -3,8 +3,8 @@
 
 #include <commctrl.h>
 
+#include "forms/program.h"
 #include "main_window/Form1.h"
-#include "runtime/forms.h"
 #include "runtime/system_library.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace vornacle::forms {
+namespace vornacle {
 
 // From now on the control's accessible object gives `name` (text of static storage) as its name and
 // hands every other question to the system's own object for the control.
@@ -24,9 +24,9 @@ struct AccessibleLink {
 // then clicks it as a click on the label does, and only then, so that a message box still holds it.
 inline constexpr UINT kFollowLink = WM_APP + 0x4C;
 
-// The answer to the form's WM_GETOBJECT for its client area: the system's own object, with the links
-// listed after the children it lists itself. 0 where no such object can be made, and the form then
-// answers as the system does.
-LRESULT AnswerWithLinks(HWND form, WPARAM wparam, std::vector<AccessibleLink> links);
+// The answer to the form's WM_GETOBJECT: for its client area, where it has links, the system's own
+// object with the links listed after the children it lists itself. 0 for any other object, or where
+// no such object can be made, and the form then answers as the system does.
+LRESULT AnswerWithLinks(HWND form, WPARAM wparam, LPARAM object_id, std::vector<AccessibleLink> links);
 
-}  // namespace vornacle::forms
+}  // namespace vornacle

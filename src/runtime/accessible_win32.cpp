@@ -13,10 +13,12 @@
 #include <string>
 #include <utility>
 
+#include "runtime/automation.h"
 #include "runtime/declared.h"
+#include "runtime/standard_accessible.h"
 #include "runtime/text.h"
 
-namespace vornacle::forms {
+namespace vornacle {
 
 namespace {
 
@@ -28,17 +30,15 @@ Declared<HRESULT(HWND, LONG, const IID&, void**)> CreateStdAccessibleObject{"ole
 Declared<LRESULT(const IID&, WPARAM, IUnknown*)> LresultFromObject{"oleacc.dll", "LresultFromObject"};
 Declared<HRESULT(IAccessible*, LONG, LONG, VARIANT*, LONG*)> AccessibleChildren{"oleacc.dll",
                                                                                 "AccessibleChildren"};
-Declared<BSTR(const OLECHAR*, UINT)> SysAllocStringLen{"oleaut32.dll", "SysAllocStringLen"};
 static_assert(kSameShape<decltype(CreateStdAccessibleObject), decltype(&::CreateStdAccessibleObject)>);
 static_assert(kSameShape<decltype(LresultFromObject), decltype(&::LresultFromObject)>);
 static_assert(kSameShape<decltype(AccessibleChildren), decltype(&::AccessibleChildren)>);
-static_assert(kSameShape<decltype(SysAllocStringLen), decltype(&::SysAllocStringLen)>);
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 HRESULT Answer(const std::wstring& text, BSTR* out) {
   if (out == nullptr) return E_INVALIDARG;
-  *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+  *out = automation::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
   return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -74,10 +74,10 @@ class OwnChildren {
 // QueryInterface answers only what it is, so that every client reaches the same overrides. A form
 // with links lists its children itself too: a reader in another process asks for the list, and the
 // system's objects reach it across processes inside the list, not one by one.
-class Accessible final : public IAccessible, public IEnumVARIANT {
+class Accessible final : public StandardAccessible, public IEnumVARIANT {
  public:
   Accessible(IAccessible* standard, HWND hwnd, const char* name, std::vector<AccessibleLink> links)
-      : standard_(standard), hwnd_(hwnd), name_(name), links_(std::move(links)) {
+      : StandardAccessible(standard), hwnd_(hwnd), name_(name), links_(std::move(links)) {
     if (FAILED(standard_->get_accChildCount(&own_children_))) own_children_ = 0;
   }
 
@@ -215,56 +215,6 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     return E_NOTIMPL;
   }
 
-  // Everything else is the standard object's.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    return standard_->GetTypeInfoCount(count);
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
-    return standard_->GetTypeInfo(index, locale, info);
-  }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                                          DISPID* ids) override {
-    return standard_->GetIDsOfNames(iid, names, count, locale, ids);
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
-                                   VARIANT* result, EXCEPINFO* exception, UINT* wrong_argument) override {
-    return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, wrong_argument);
-  }
-  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-    return standard_->get_accParent(parent);
-  }
-  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-    return standard_->get_accValue(child, value);
-  }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-    return standard_->get_accDescription(child, text);
-  }
-  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-    return standard_->get_accHelp(child, help);
-  }
-  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-    return standard_->get_accHelpTopic(file, child, topic);
-  }
-  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-    return standard_->get_accKeyboardShortcut(child, shortcut);
-  }
-  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override { return standard_->get_accFocus(focus); }
-  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-    return standard_->get_accSelection(selection);
-  }
-  HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-    return standard_->accSelect(flags, child);
-  }
-  HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-    return standard_->accNavigate(direction, start, end);
-  }
-  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
-    return standard_->put_accName(child, name);
-  }
-  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-    return standard_->put_accValue(child, value);
-  }
-
  private:
   ~Accessible() { standard_->Release(); }
 
@@ -278,7 +228,6 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
                                                                   : nullptr;
   }
 
-  IAccessible* standard_;
   HWND hwnd_;
   const char* name_;
   std::vector<AccessibleLink> links_;
@@ -327,8 +276,8 @@ void SetAccessibleName(HWND control, const char* name) {
   SetWindowSubclass(control, AnswerWithName, kSubclassId, reinterpret_cast<DWORD_PTR>(name));
 }
 
-LRESULT AnswerWithLinks(HWND form, WPARAM wparam, std::vector<AccessibleLink> links) {
-  return AnswerFor(form, wparam, nullptr, std::move(links));
+LRESULT AnswerWithLinks(HWND form, WPARAM wparam, LPARAM object_id, std::vector<AccessibleLink> links) {
+  return AsksForClient(object_id) && !links.empty() ? AnswerFor(form, wparam, nullptr, std::move(links)) : 0;
 }
 
-}  // namespace vornacle::forms
+}  // namespace vornacle

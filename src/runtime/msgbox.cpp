@@ -1,11 +1,14 @@
-// Routes message boxes to the innermost capture, or to the platform's box when none is active.
+// Routes message boxes to the innermost capture, or to the presenter when none is active.
 #include "runtime/msgbox.h"
 
 namespace vornacle {
 
 namespace {
 MsgBoxCapture* active_capture = nullptr;
-}
+BoxPresenter presenter = ShowPlatformMessageBox;
+}  // namespace
+
+void PresentBoxesWith(BoxPresenter box_presenter) { presenter = box_presenter; }
 
 MsgBoxCapture::MsgBoxCapture() : previous_(active_capture) { active_capture = this; }
 
@@ -14,7 +17,7 @@ MsgBoxCapture::~MsgBoxCapture() { active_capture = previous_; }
 void MsgBox(const std::string& prompt, int flags, const std::optional<std::string>& title) {
   ShownBox box{prompt, flags, title.value_or(kAppTitle)};
   if (active_capture == nullptr) {
-    ShowPlatformMessageBox(box.prompt, box.flags, box.title);
+    presenter(box.prompt, box.flags, box.title);
     return;
   }
   MsgBoxCapture& capture = *active_capture;

@@ -46,7 +46,10 @@ class [[nodiscard]] MsgBoxCapture {
   MsgBoxCapture* previous_;
 };
 
-// The platform's own box: MessageBoxA on Windows.
+// How a box that no test captures is shown. Until the windows put their own in its place, the
+// platform's box, owned by no window: MessageBoxA on Windows.
+using BoxPresenter = void (*)(const std::string& prompt, int flags, const std::string& title);
 void ShowPlatformMessageBox(const std::string& prompt, int flags, const std::string& title);
+void PresentBoxesWith(BoxPresenter presenter);
 
 }  // namespace vornacle

@@ -19,7 +19,6 @@ class Picture {
   Picture(const Picture&) = delete;
   Picture& operator=(const Picture&) = delete;
 
-  explicit operator bool() const { return picture_ != nullptr; }
   // The size of the decoded bitmap, whatever the screen's DPI.
   SIZE PixelSize() const;
   // Draws the whole picture into the rectangle at (x, y) of the given size, smoothly scaled.

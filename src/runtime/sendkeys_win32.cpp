@@ -7,7 +7,6 @@
 #include <span>
 
 #include "runtime/failure.h"
-#include "runtime/forms.h"
 #include "runtime/sendkeys.h"
 
 namespace vornacle {
@@ -18,7 +17,7 @@ INPUT Key(WORD virtual_key, bool up) {
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = virtual_key;
   input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  input.ki.dwExtraInfo = forms::kOwnKeystrokeTag;
+  input.ki.dwExtraInfo = kOwnKeystrokeTag;
   return input;
 }
 }  // namespace

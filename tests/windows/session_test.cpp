@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "runtime/declared.h"
+#include "runtime/sendkeys.h"
 #include "runtime/system_library.h"
 #include "support/in_process.h"
 
@@ -16,7 +17,7 @@ using std::string_literals::operator""s;
 std::string copies;  // which C reached the box, the copy item's own keystroke or the user's, and each copy
 LRESULT CALLBACK LogCopies(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
   if (message == WM_KEYDOWN && wparam == 'C')
-    copies += ULONG_PTR(GetMessageExtraInfo()) == forms::kOwnKeystrokeTag ? "sent " : "typed ";
+    copies += ULONG_PTR(GetMessageExtraInfo()) == kOwnKeystrokeTag ? "sent " : "typed ";
   if (message == WM_COPY) copies += "copy ";
   return DefSubclassProc(hwnd, message, wparam, lparam);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "about/Form2.h"
+#include "forms/program.h"
 #include "main_window/Form1.h"
 #include "runtime/msgbox.h"
 #include "support/support.h"
