@@ -50,6 +50,15 @@ TEST_F(Program, OnAMonitorOfAnotherScaleTakesTheSuggestedRectangleInOneStep) {
             "1200,100 420x250; 96,12 290x29");
 }
 
+// Asked before such a move, the window answers with the frame whose client area holds its table
+// exactly at the new scale: 538 x 282 pixels at 200 %, in the frame wine draws at that scale.
+TEST_F(Program, BeforeAMoveToAnotherScaleAnswersTheSizeThatHoldsItsClientArea) {
+  SIZE size{};
+  EXPECT_TRUE(
+      SendMessageA(main.hwnd(), 0x02E4 /* WM_GETDPISCALEDSIZE */, 192, reinterpret_cast<LPARAM>(&size)));
+  EXPECT_EQ(std::to_string(size.cx) + "x" + std::to_string(size.cy), "544x325");
+}
+
 // A new message font (a bigger text size), saved and announced as the system's settings do, reaches
 // the controls of both windows at once, and the old one again when it is set back. Under wine each
 // process keeps its own copy of the system's metrics, so the change is made in this one.
