@@ -56,6 +56,24 @@ build_preset() {
   (cd "$VORNACLE_ROOT" && cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset")
 }
 
+# program_files_table: the program files and the benchmark's floors of both Windows builds, as the
+# rows of a table: the size in KB (bytes / 1024, rounded down) and the libraries each imports.
+# bench/run prints it; README.md states it, and scripts/readme-figures holds the two to each other.
+program_files_table() {
+  echo "| Program | Size | Imports |"
+  echo "|---|---|---|"
+  local build arch exe imports
+  for build in windows windows-x86; do
+    arch=$([ $build = windows ] && echo x86_64 || echo i686)
+    for exe in build/$build/vornacle.exe build/$build/bench/{minimal_window,same_look_window,hand_built_window}.exe; do
+      imports=$($arch-w64-mingw32-objdump -p "$VORNACLE_ROOT/$exe" | awk '/DLL Name:/ {print $3}' | LC_ALL=C sort |
+        paste -sd ' ')
+      printf '| %s (%s) | %s KB | %s |\n' "$(basename "$exe" .exe)" "$arch" \
+        $(($(stat -c %s "$VORNACLE_ROOT/$exe") / 1024)) "$imports"
+    done
+  done
+}
+
 # prepare_prefix PREFIX: makes the wine prefix once, with wine's own bitmap fonts (so that
 # "MS Sans Serif" is the real one), windows that close at once without a window manager, and the
 # end-to-end tests in a wine desktop of their own. The mark holds the number of this preparation,
