@@ -343,7 +343,7 @@ TEST(AScreenReader, HearsTheBoxesByTheirLabelsAndFollowsAboutsLinks) {
          {object->get_accChildCount(&count), object->get_accName(Child(3), &text),
           object->get_accValue(Child(4), &text), object->accLocation(&left, &top, &width, &height, Child(3)),
           object->accHitTest(left, top, &end), object->accNavigate(NAVDIR_FIRSTCHILD, Child(0), &end),
-          object->accDoDefaultAction(Child(3)), object->get_accRole(Child(0), &end),
+          object->accDoDefaultAction(Child(3)), object->get_accFocus(&end),
           list ? list->Next(1, &end, nullptr) : E_NOINTERFACE})
       refused += answer == CO_E_OBJNOTCONNECTED ? " refused" : " " + Code(answer);
     if (list != nullptr) list->Release();
