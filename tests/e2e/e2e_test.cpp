@@ -295,16 +295,12 @@ TEST(AScreenReader, HearsTheBoxesByTheirLabelsAndFollowsAboutsLinks) {
   // From the first child to the last and back. The step from OK to System Info is the system's own,
   // which wine's object does not take (E_NOTIMPL): the walk goes on from System Info.
   std::string walked;
-  for (auto [from, direction] : {std::pair{CHILDID_SELF, NAVDIR_FIRSTCHILD},
-                                 {2L, NAVDIR_NEXT},
-                                 {3L, NAVDIR_NEXT},
-                                 {4L, NAVDIR_NEXT},
-                                 {CHILDID_SELF, NAVDIR_LASTCHILD},
-                                 {4L, NAVDIR_PREVIOUS},
-                                 {3L, NAVDIR_PREVIOUS}}) {
+  const LONG walk[][2] = {
+      {CHILDID_SELF, NAVDIR_FIRSTCHILD}, {2, NAVDIR_NEXT},     {3, NAVDIR_NEXT},    {4, NAVDIR_NEXT},
+      {CHILDID_SELF, NAVDIR_LASTCHILD},  {4, NAVDIR_PREVIOUS}, {3, NAVDIR_PREVIOUS}};
+  for (auto [from, direction] : walk) {
     VARIANT end{};
-    const HRESULT result = object->accNavigate(direction, Child(from), &end);
-    walked += Reached(object, result, end) + "; ";
+    walked += Reached(object, object->accNavigate(direction, Child(from), &end), end) + "; ";
   }
   EXPECT_EQ(walked,
             "&OK; 3 http://www.vornacle.test; 4 support@vornacle.test; none; 4 support@vornacle.test; "
@@ -350,15 +346,14 @@ TEST(AScreenReader, HearsTheBoxesByTheirLabelsAndFollowsAboutsLinks) {
     PostMessageA(copy.Button(copy.Window(), "&About"), BM_CLICK, 0, 0);
     Await("About again", [&] { return about() != nullptr; });
   }
-  IAccessible* fresh = nullptr;
+  object->Release();
   LONG counted = 0;
-  AccessibleObjectFromWindow(about(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&fresh));
-  refused += " new: " + Code(fresh ? fresh->get_accChildCount(&counted) : E_FAIL);
+  ASSERT_EQ(AccessibleObjectFromWindow(about(), OBJID_CLIENT, IID_IAccessible, (void**)&object), S_OK);
+  refused += " new: " + Code(object->get_accChildCount(&counted)) + " ";
   EXPECT_EQ(
-      refused + " " + std::to_string(counted),
+      refused + std::to_string(counted),
       "closed: refused refused refused refused refused refused refused refused refused open again: refused "
       "refused refused refused refused refused refused refused refused new: 00000000 4");
-  if (fresh != nullptr) fresh->Release();
   object->Release(), CoUninitialize();
   // Whoever made the request (the desktop's shell for an elevated program, as every one is under wine),
   // it asked for the address as it stands; nothing more was asked.
