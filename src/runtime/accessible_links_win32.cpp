@@ -16,9 +16,9 @@ namespace {
 
 constexpr char kJump[] = "Jump";  // what following a link is called, as for the system's own
 
-VARIANT Id(LONG id) {
+VARIANT I4(LONG value) {
   VARIANT child{};
-  child.vt = VT_I4, child.lVal = id;
+  child.vt = VT_I4, child.lVal = value;
   return child;
 }
 
@@ -129,7 +129,7 @@ class LinkedClient final : public StandardAccessible, public IEnumVARIANT {
     return Answered([&]() -> HRESULT {
       if (Now().Link(child) == nullptr) return standard_->get_accRole(child, role);
       if (role == nullptr) return E_INVALIDARG;
-      *role = Id(ROLE_SYSTEM_LINK);
+      *role = I4(ROLE_SYSTEM_LINK);
       return S_OK;
     });
   }
@@ -137,7 +137,7 @@ class LinkedClient final : public StandardAccessible, public IEnumVARIANT {
     return Answered([&]() -> HRESULT {
       if (Now().Link(child) == nullptr) return standard_->get_accState(child, state);
       if (state == nullptr) return E_INVALIDARG;
-      *state = Id(STATE_SYSTEM_LINKED | (IsWindowEnabled(window_->hwnd) ? 0 : STATE_SYSTEM_UNAVAILABLE));
+      *state = I4(STATE_SYSTEM_LINKED | (IsWindowEnabled(window_->hwnd) ? 0 : STATE_SYSTEM_UNAVAILABLE));
       return S_OK;
     });
   }
@@ -162,7 +162,7 @@ class LinkedClient final : public StandardAccessible, public IEnumVARIANT {
       POINT point{left, top};
       ScreenToClient(window_->hwnd, &point);
       for (std::size_t i = 0; i < now.links.size(); ++i) {
-        if (PtInRect(&now.links[i].client, point)) return *child = Id(now.own + 1 + LONG(i)), S_OK;
+        if (PtInRect(&now.links[i].client, point)) return *child = I4(now.own + 1 + LONG(i)), S_OK;
       }
       return standard_->accHitTest(left, top, child);
     });
@@ -187,7 +187,7 @@ class LinkedClient final : public StandardAccessible, public IEnumVARIANT {
       } else {
         return standard_->accNavigate(direction, start, end);
       }
-      *end = to > now.own ? Id(to) : OwnChildren(standard_, now.own).Take(to - 1);
+      *end = to > now.own ? I4(to) : OwnChildren(standard_, now.own).Take(to - 1);
       return end->vt == VT_EMPTY ? S_FALSE : S_OK;
     });
   }
@@ -213,7 +213,7 @@ class LinkedClient final : public StandardAccessible, public IEnumVARIANT {
       OwnChildren own(standard_, now.own);
       ULONG given = 0;
       for (; given < wanted && next_ < now.Last(); ++given, ++next_)
-        out[given] = next_ < now.own ? own.Take(next_) : Id(next_ + 1);
+        out[given] = next_ < now.own ? own.Take(next_) : I4(next_ + 1);
       if (fetched != nullptr) *fetched = given;
       return given == wanted ? S_OK : S_FALSE;
     });
@@ -243,7 +243,7 @@ class LinkedClient final : public StandardAccessible, public IEnumVARIANT {
     try {
       return answer();
     } catch (...) {
-      return E_OUTOFMEMORY;  // made before anything was handed out
+      return E_OUTOFMEMORY;  // in asking the form or making a list, before anything was handed out
     }
   }
   Children Now() const {
