@@ -18,8 +18,9 @@ namespace {
 using forms::ControlKind;
 
 constexpr std::array kControls{
-    forms::ControlSpec{Form2::kLabel1, ControlKind::Link, kHomePage, 2160, 2880, 2175, 255},
-    forms::ControlSpec{Form2::kLabel2, ControlKind::Link, kMailAddress, 2160, 3240, 2295, 255},
+    forms::ControlSpec{Form2::kLabel1, ControlKind::Link, kHomePage, 2160, 2880, 2175, 255, 0, 0, kHomePage},
+    forms::ControlSpec{Form2::kLabel2, ControlKind::Link, kMailAddress, 2160, 3240, 2295, 255, 0, 0,
+                       kMailTarget},
     forms::ControlSpec{Form2::kCommand1, ControlKind::Button, "&OK", 4680, 3600, 1095, 375},
     forms::ControlSpec{Form2::kCmdSysInfo, ControlKind::Button, "&System Info", 4680, 4080, 1095, 375},
 };

@@ -124,7 +124,7 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (labels_.IsLink(static_cast<int>(wparam))) RunClick(static_cast<int>(wparam));
       return 0;
     case WM_GETOBJECT:
-      if (const LRESULT answer = AnswerWithLinks(hwnd_, wparam, lparam, labels_.Links())) return answer;
+      if (const LRESULT answer = readers_.Answer(hwnd_, labels_, wparam, lparam)) return answer;
       break;
     // What a dialog box does and a plain window does not: the control that has the focus when the
     // window is left gets it back whenever the frame is focused, as it is on every activation. A
@@ -194,6 +194,7 @@ LRESULT Form::OnDestroyed(WPARAM wparam, LPARAM lparam) {
   // Cleared before the derived form hears of it, so that it sees itself unloaded and a box shown
   // now has another owner.
   hwnd_ = nullptr;
+  readers_.Disconnect();
   Unloaded();
   scaled_.Release();
   focus_ = nullptr;

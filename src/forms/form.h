@@ -10,6 +10,7 @@
 #include "forms/form_spec.h"
 #include "forms/painted_labels.h"
 #include "forms/scaled_resources.h"
+#include "runtime/accessible.h"
 #include "runtime/failure.h"
 
 namespace vornacle::forms {
@@ -73,6 +74,7 @@ class Form {
   FormSpec spec_{};
   ScaledResources scaled_;
   PaintedLabels labels_{spec_, scaled_};
+  AccessibleLinks readers_;  // what screen readers were given for this window; gone before the labels
 };
 
 // The one report of a failure that leaves a Click handler without an error guard.

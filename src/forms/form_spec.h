@@ -19,6 +19,7 @@ struct ControlSpec {
   int left, top, width, height;  // twips, from the top-left corner of the client area
   int glyph = 0;                 // icon resource drawn above a button's caption, or 0
   int named_by = 0;              // the label whose caption names a text box for screen readers, or 0
+  const char* target = nullptr;  // where a link goes, as the shell receives it
 };
 
 enum class StartPosition { CentreScreen, Default };

@@ -43,7 +43,7 @@ std::vector<AccessibleLink> PaintedLabels::Links() const {
   std::vector<AccessibleLink> links;
   for (const ControlSpec& control : spec_.controls) {
     if (control.kind == ControlKind::Link)
-      links.push_back({control.id, control.caption, PixelRect(control, scale_.dpi())});
+      links.push_back({control.id, control.caption, control.target, PixelRect(control, scale_.dpi())});
   }
   return links;
 }

@@ -12,7 +12,7 @@
 
 namespace vornacle::forms {
 
-class PaintedLabels {
+class PaintedLabels final : public LinkSource {
  public:
   // The table and the scale are the form's own, and live as long as it.
   PaintedLabels(const FormSpec& spec, const ScaledResources& scale) : spec_(spec), scale_(scale) {}
@@ -22,7 +22,7 @@ class PaintedLabels {
   bool IsLink(int id) const;
   void Paint(HDC dc) const;
   // The links, where they are drawn now.
-  std::vector<AccessibleLink> Links() const;
+  std::vector<AccessibleLink> Links() const override;
 
   // A press of the left button at a client point, and its release: the label to click, or 0. The
   // label is clicked only where both land on it.

@@ -3,8 +3,11 @@
 // other processes reach the windows through, from the first window to the last.
 #include <windows.h>
 
+#include <initguid.h>  // IID_IAccessible in this file, not an import
+
 #include <commctrl.h>
 #include <objbase.h>
+#include <oleacc.h>
 
 #include "about/Module2.h"
 #include "support/in_process.h"
@@ -48,6 +51,32 @@ TEST_F(Program, OnAMonitorOfAnotherScaleTakesTheSuggestedRectangleInOneStep) {
   EXPECT_EQ(moves + std::to_string(box.left) + "," + std::to_string(box.top) + " " +
                 std::to_string(box.right - box.left) + "x" + std::to_string(box.bottom - box.top),
             "1200,100 420x250; 96,12 290x29");
+}
+
+// A screen reader that holds About's object through such a move is told each link's place at the
+// new scale: twips at 150 %, 2160 -> 216 pixels.
+TEST_F(Program, OnAMonitorOfAnotherScaleAboutsLinksAreFoundWhereTheyAreDrawnNow) {
+  about.Show();
+  IAccessible* object = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(about.hwnd(), OBJID_CLIENT, IID_IAccessible, (void**)&object), S_OK);
+  const auto places = [&] {
+    std::string seen;
+    for (LONG link : {3L, 4L}) {
+      VARIANT child{};
+      LONG left = 0, top = 0, width = 0, height = 0;
+      POINT origin{0, 0};
+      child.vt = VT_I4, child.lVal = link;
+      object->accLocation(&left, &top, &width, &height, child), ClientToScreen(about.hwnd(), &origin);
+      seen += std::to_string(left - origin.x) + "," + std::to_string(top - origin.y) + " " +
+              std::to_string(width) + "x" + std::to_string(height) + "; ";
+    }
+    return seen;
+  };
+  const std::string before = places();
+  RECT suggested{100, 100, 700, 600};
+  SendMessageA(about.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(before + "| " + places(), "144,192 145x17; 144,216 153x17; | 216,288 218x26; 216,324 230x26; ");
+  object->Release();
 }
 
 // Asked before such a move, the window answers with the frame whose client area holds its table
