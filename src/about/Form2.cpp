@@ -129,11 +129,12 @@ void Form2::Click(int id) {
 }
 
 // Unscaled at 96 DPI, where the picture's last column and row fall outside the client area; at other
-// scales it grows with the window, so that it covers the client area just the same.
+// scales and with a larger text it grows with the window, so that it covers the client area just the
+// same.
 SIZE Form2::DrawnPictureSize() const {
   const SIZE size = picture_.PixelSize();
-  return SIZE{MulDiv(size.cx, static_cast<int>(dpi()), kBaseDpi),
-              MulDiv(size.cy, static_cast<int>(dpi()), kBaseDpi)};
+  return SIZE{MulDiv(size.cx, static_cast<int>(layout_dpi()), kBaseDpi),
+              MulDiv(size.cy, static_cast<int>(layout_dpi()), kBaseDpi)};
 }
 
 void Form2::PaintBackground(HDC dc) {

@@ -172,10 +172,11 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       ApplyScale(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
       return 0;
-    // A new message font or text size, new icon metrics, another theme: the controls take them now.
+    // A new message font or text size, whatever setting brought it, new icon metrics, another
+    // theme: the controls take them now.
     case WM_SETTINGCHANGE:
       if (wparam == SPI_SETNONCLIENTMETRICS || wparam == SPI_SETICONTITLELOGFONT ||
-          wparam == SPI_SETICONMETRICS) {
+          wparam == SPI_SETICONMETRICS || scaled_.MessageFontChanged()) {
         ApplyScale(dpi());
       }
       break;

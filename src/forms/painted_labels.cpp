@@ -14,7 +14,7 @@ POINT PointOf(LPARAM lparam) {
 
 int PaintedLabels::At(POINT point) const {
   for (const ControlSpec& control : spec_.controls) {
-    const RECT rect = PixelRect(control, scale_.dpi());
+    const RECT rect = PixelRect(control, scale_.layout_dpi());
     if (IsPainted(control.kind) && PtInRect(&rect, point)) return control.id;
   }
   return 0;
@@ -33,7 +33,7 @@ void PaintedLabels::Paint(HDC dc) const {
   SetTextColor(dc, look != nullptr ? look->colour : GetSysColor(COLOR_BTNTEXT));
   for (const ControlSpec& control : spec_.controls) {
     if (!IsPainted(control.kind)) continue;
-    RECT rect = PixelRect(control, scale_.dpi());
+    RECT rect = PixelRect(control, scale_.layout_dpi());
     DrawTextA(dc, control.caption, -1, &rect, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
   }
   SelectObject(dc, previous_font);
@@ -43,7 +43,7 @@ std::vector<AccessibleLink> PaintedLabels::Links() const {
   std::vector<AccessibleLink> links;
   for (const ControlSpec& control : spec_.controls) {
     if (control.kind == ControlKind::Link)
-      links.push_back({control.id, control.caption, PixelRect(control, scale_.dpi())});
+      links.push_back({control.id, control.caption, PixelRect(control, scale_.layout_dpi())});
   }
   return links;
 }
