@@ -8,6 +8,7 @@
 #include "about/Module2.h"
 #include "about/registry.h"
 #include "resources/resource.h"
+#include "runtime/contrast.h"
 #include "runtime/msgbox.h"
 #include "runtime/system_library.h"
 
@@ -137,9 +138,17 @@ SIZE Form2::DrawnPictureSize() const {
               MulDiv(size.cy, static_cast<int>(layout_dpi()), kBaseDpi)};
 }
 
+// In high contrast, the picture stays (it carries the title and the small print), and whatever it
+// leaves uncovered takes the user's window colour.
 void Form2::PaintBackground(HDC dc) {
   const SIZE size = DrawnPictureSize();
   picture_.Draw(dc, 0, 0, size.cx, size.cy);
+  RECT client;
+  if (!HighContrastOn() || !GetClientRect(hwnd(), &client)) return;
+  const int saved = SaveDC(dc);
+  ExcludeClipRect(dc, 0, 0, size.cx, size.cy);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+  RestoreDC(dc, saved);
 }
 
 // Not where the system gave the window more room than the picture has, as it may on a move between

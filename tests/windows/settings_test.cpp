@@ -6,9 +6,11 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <map>
 #include <tuple>
 
 #include "about/Module2.h"
+#include "runtime/contrast.h"
 #include "support/in_process.h"
 
 namespace vornacle::testing {
@@ -184,6 +186,37 @@ TEST_F(Program, ABoxBelongsToTheWindowThatShowsItWhateverWindowIsInFront) {
   DestroyWindow(other);
   EXPECT_EQ(seen, "Vornacle main waits about waits; About Vornacle main waits about waits; ");
   EXPECT_TRUE(IsWindowEnabled(main.hwnd()) && IsWindowEnabled(about.hwnd()));
+}
+
+// In high contrast About's links take the user's link colour on the user's window colour, and the
+// window colour fills what the picture leaves uncovered; the picture stays, and a switch either way
+// shows at once. Wine refuses to turn high contrast on (SPI_SETHIGHCONTRAST fails with 1439), so the
+// program's own seam answers for the system.
+TEST_F(Program, InHighContrastAboutTakesTheUsersColoursAtOnce) {
+  Click(main.Control(Form1::kCommand4));
+  bool on = false;
+  auto contrast = HighContrastOn.Replace([&] { return on; });
+  RECT r;  // wider than the picture, which leaves a strip on the right uncovered
+  ASSERT_TRUE(GetWindowRect(about.hwnd(), &r) &&
+              SetWindowPos(about.hwnd(), nullptr, 0, 0, r.right - r.left + 20, r.bottom - r.top, SWP_NOMOVE));
+  const COLORREF link = GetSysColor(COLOR_HOTLIGHT), window = GetSysColor(COLOR_WINDOW), white = 0xFFFFFF;
+  for (auto [high_contrast, message, setting] : {std::tuple{true, WM_SYSCOLORCHANGE, 0},
+                                                 {false, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST},
+                                                 {true, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST}}) {
+    UpdateWindow(about.hwnd()), on = high_contrast, SendMessageA(about.hwnd(), message, setting, 0);
+    UpdateWindow(about.hwnd());
+    HDC dc = GetDC(about.hwnd());
+    std::map<COLORREF, int> text;  // the colours of each link's text, at 100 %
+    for (int y : {192, 216})
+      for (int i = 0; i < 16 * 130; ++i) ++text[GetPixel(dc, 144 + i % 130, y + i / 130)];
+    const COLORREF picture = GetPixel(dc, 10, 10), strip = GetPixel(dc, r.right - r.left, 150);
+    ReleaseDC(about.hwnd(), dc);
+    EXPECT_TRUE(picture != window && picture != GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(strip, high_contrast ? window : GetSysColor(COLOR_BTNFACE)) << high_contrast;
+    EXPECT_TRUE(high_contrast ? text.size() == 2 && text[link] > 0 && text[window] > 0
+                              : text.size() > 2 && text[white] > 20)  // white on the picture
+        << text.size();
+  }
 }
 
 // Screen readers reach the windows through the window thread's apartment: it is there when the first
