@@ -159,8 +159,15 @@ TEST_F(Program, AtABiggerTextEveryCaptionFitsAndEachWindowGrowsWhereItStands) {
   }
 }
 
+HWND held = nullptr;  // About's box, while a second box for About is shown
+void CALLBACK SecondBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer), MsgBox("a second box"), PostMessageA(held, WM_COMMAND, IDOK, 0);
+}
+
 // A box belongs to the window whose handler shows it, not to the window that happens to be active
-// (null on Windows while another program is in front), and both windows wait for it.
+// (null on Windows while another program is in front), and both windows wait for it; a box shown
+// while another holds that window belongs to the one that holds it. Under wine, unlike Windows, an
+// owned window's last active popup is its box too, so only a box given the held window itself fails.
 TEST_F(Program, ABoxBelongsToTheWindowThatShowsItWhateverWindowIsInFront) {
   // About's box: its home-page link's request fails.
   auto as_user = Module2::RunsElevated.Replace([] { return false; });
@@ -171,10 +178,15 @@ TEST_F(Program, ABoxBelongsToTheWindowThatShowsItWhateverWindowIsInFront) {
   std::string seen;
   const CbtHook hook;
   on_cbt = [&](int code, HWND box) {
-    if (code != HCBT_ACTIVATE || ClassOf(box) != "#32770") return;
+    if (code != HCBT_ACTIVATE || ClassOf(box) != "#32770" || box == held) return;
     seen += Text(GetWindow(box, GW_OWNER)) + (IsWindowEnabled(main.hwnd()) ? "" : " main waits") +
             (IsWindowEnabled(about.hwnd()) ? "; " : " about waits; ");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    // While About's box holds it, a second box for About, as one that a timer shows would be.
+    if (held == nullptr && GetWindow(box, GW_OWNER) == about.hwnd()) {
+      held = box, SetTimer(nullptr, 0, 1, SecondBox);
+    } else {
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
   };
   // Each handler runs as a slow lookup ends, after the user has gone to the other window: no click
   // that would activate the handler's own window first.
@@ -184,7 +196,9 @@ TEST_F(Program, ABoxBelongsToTheWindowThatShowsItWhateverWindowIsInFront) {
     SendMessageA(form, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
   }
   DestroyWindow(other);
-  EXPECT_EQ(seen, "Vornacle main waits about waits; About Vornacle main waits about waits; ");
+  EXPECT_EQ(seen,
+            "Vornacle main waits about waits; About Vornacle main waits about waits; Error # 53: x main "
+            "waits about waits; ");
   EXPECT_TRUE(IsWindowEnabled(main.hwnd()) && IsWindowEnabled(about.hwnd()));
 }
 
