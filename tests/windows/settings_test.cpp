@@ -1,6 +1,6 @@
 // Windows as its users set it up, changed while the program runs: a monitor of another scale, a
-// bigger text, another window in front when a box opens; and the apartment that screen readers in
-// other processes reach the windows through, from the first window to the last.
+// bigger text, high contrast, another window in front when a box opens; and the apartment that
+// screen readers in other processes reach the windows through, from the first window to the last.
 #include <windows.h>
 
 #include <commctrl.h>
