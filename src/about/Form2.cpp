@@ -8,6 +8,7 @@
 #include "about/Module2.h"
 #include "about/registry.h"
 #include "resources/resource.h"
+#include "runtime/contrast.h"
 #include "runtime/msgbox.h"
 #include "runtime/system_library.h"
 
@@ -130,16 +131,25 @@ void Form2::Click(int id) {
 }
 
 // Unscaled at 96 DPI, where the picture's last column and row fall outside the client area; at other
-// scales it grows with the window, so that it covers the client area just the same.
+// scales and with a larger text it grows with the window, so that it covers the client area just the
+// same.
 SIZE Form2::DrawnPictureSize() const {
   const SIZE size = picture_.PixelSize();
-  return SIZE{MulDiv(size.cx, static_cast<int>(dpi()), kBaseDpi),
-              MulDiv(size.cy, static_cast<int>(dpi()), kBaseDpi)};
+  return SIZE{MulDiv(size.cx, static_cast<int>(layout_dpi()), kBaseDpi),
+              MulDiv(size.cy, static_cast<int>(layout_dpi()), kBaseDpi)};
 }
 
+// In high contrast, the picture stays (it carries the title and the small print), and whatever it
+// leaves uncovered takes the user's window colour.
 void Form2::PaintBackground(HDC dc) {
   const SIZE size = DrawnPictureSize();
   picture_.Draw(dc, 0, 0, size.cx, size.cy);
+  RECT client;
+  if (!HighContrastOn() || !GetClientRect(hwnd(), &client)) return;
+  const int saved = SaveDC(dc);
+  ExcludeClipRect(dc, 0, 0, size.cx, size.cy);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+  RestoreDC(dc, saved);
 }
 
 // Not where the system gave the window more room than the picture has, as it may on a move between

@@ -172,12 +172,17 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       ApplyScale(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
       return 0;
-    // A new message font or text size, new icon metrics, another theme: the controls take them now.
+    // A new message font or text size, whatever setting brought it, new icon metrics, another
+    // theme: the controls take them now. High contrast turned on or off: painted anew at once.
     case WM_SETTINGCHANGE:
       if (wparam == SPI_SETNONCLIENTMETRICS || wparam == SPI_SETICONTITLELOGFONT ||
-          wparam == SPI_SETICONMETRICS) {
+          wparam == SPI_SETICONMETRICS || scaled_.MessageFontChanged()) {
         ApplyScale(dpi());
       }
+      if (wparam == SPI_SETHIGHCONTRAST) InvalidateRect(hwnd_, nullptr, TRUE);
+      break;
+    case WM_SYSCOLORCHANGE:
+      InvalidateRect(hwnd_, nullptr, TRUE);
       break;
     case WM_THEMECHANGED:
       ApplyScale(dpi());

@@ -57,6 +57,9 @@ class Form {
   virtual void Unloaded() {}
 
   UINT dpi() const { return scaled_.dpi(); }
+  // The display's scale, grown with the system's text where the captions need it: what the twips
+  // are laid out at.
+  UINT layout_dpi() const { return scaled_.layout_dpi(); }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept;

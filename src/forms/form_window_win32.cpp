@@ -35,6 +35,13 @@ HWND HiddenOwner() {
   return owner;
 }
 
+RECT PrimaryMonitor() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  return monitor.rcMonitor;
+}
+
 HMENU ChildId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
 }  // namespace
@@ -44,8 +51,15 @@ HWND CreateFormWindow(const FormSpec& spec, WNDPROC window_proc, void* creator) 
   HWND owner = spec.in_taskbar ? nullptr : HiddenOwner();
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   const DWORD ex_style = spec.in_taskbar ? WS_EX_APPWINDOW : 0;
-  return CreateWindowExA(ex_style, kWindowClass, spec.caption, style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
-                         owner, nullptr, GetModuleHandleA(nullptr), creator);
+  // A window centred on the primary monitor is made there, so that it takes that monitor's scale
+  // from the start and is laid out at it, not at the scale of wherever the system would put it.
+  POINT at{CW_USEDEFAULT, CW_USEDEFAULT};
+  if (spec.position == StartPosition::CentreScreen) {
+    const RECT screen = PrimaryMonitor();
+    at = POINT{(screen.left + screen.right) / 2, (screen.top + screen.bottom) / 2};
+  }
+  return CreateWindowExA(ex_style, kWindowClass, spec.caption, style, at.x, at.y, 0, 0, owner, nullptr,
+                         GetModuleHandleA(nullptr), creator);
 }
 
 bool CreateControls(HWND form, const FormSpec& spec) {
@@ -81,10 +95,7 @@ bool CreateControls(HWND form, const FormSpec& spec) {
 void CentreOnPrimaryMonitor(HWND form) {
   RECT window;
   GetWindowRect(form, &window);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& screen = monitor.rcMonitor;
+  const RECT screen = PrimaryMonitor();
   const int width = window.right - window.left;
   const int height = window.bottom - window.top;
   SetWindowPos(form, nullptr, screen.left + (screen.right - screen.left - width) / 2,

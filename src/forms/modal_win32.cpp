@@ -33,8 +33,14 @@ HWND MessageBoxOwner() {
                : loaded.empty()                            ? nullptr
                                                            : loaded.front()->hwnd();
   // A window that a box already holds hands the new box to that one: a box whose owner is disabled
-  // gives the activation away when it closes.
-  return owner != nullptr && !IsWindowEnabled(owner) ? GetLastActivePopup(owner) : owner;
+  // gives the activation away when it closes. The system keeps the last active popup for the root
+  // owner only, and answers an owned window (About) with that window itself; GetAncestor's root
+  // owner follows GetParent, which names no owner for an overlapped window, so the chain is walked.
+  if (owner == nullptr || IsWindowEnabled(owner)) return owner;
+  HWND root = owner;
+  while (HWND next = GetWindow(root, GW_OWNER)) root = next;
+  HWND holder = GetLastActivePopup(root);
+  return holder != nullptr && IsWindowEnabled(holder) ? holder : owner;
 }
 
 void ShowOwnedMessageBox(const std::string& prompt, int flags, const std::string& title) {

@@ -1,8 +1,11 @@
 // Painted labels are drawn in the form's label look where it has one, else in the message font and
-// the system's text colour, and answer a click as a label of the platform's forms does.
+// the system's text colour, links in the user's own colours while high contrast is on; they answer
+// a click as a label of the platform's forms does.
 #include "forms/painted_labels.h"
 
 #include <algorithm>
+
+#include "runtime/contrast.h"
 
 namespace vornacle::forms {
 
@@ -14,7 +17,7 @@ POINT PointOf(LPARAM lparam) {
 
 int PaintedLabels::At(POINT point) const {
   for (const ControlSpec& control : spec_.controls) {
-    const RECT rect = PixelRect(control, scale_.dpi());
+    const RECT rect = PixelRect(control, scale_.layout_dpi());
     if (IsPainted(control.kind) && PtInRect(&rect, point)) return control.id;
   }
   return 0;
@@ -29,11 +32,18 @@ bool PaintedLabels::IsLink(int id) const {
 void PaintedLabels::Paint(HDC dc) const {
   const LabelLook* look = spec_.label_look;
   const HGDIOBJ previous_font = SelectObject(dc, look != nullptr ? scale_.label_font() : scale_.font());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, look != nullptr ? look->colour : GetSysColor(COLOR_BTNTEXT));
+  // In high contrast a link takes the user's link colour, on the user's window colour behind its
+  // text whatever the form draws beneath.
+  const bool high_contrast = HighContrastOn();
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
   for (const ControlSpec& control : spec_.controls) {
     if (!IsPainted(control.kind)) continue;
-    RECT rect = PixelRect(control, scale_.dpi());
+    const bool user_colours = high_contrast && control.kind == ControlKind::Link;
+    SetBkMode(dc, user_colours ? OPAQUE : TRANSPARENT);
+    SetTextColor(dc, user_colours      ? GetSysColor(COLOR_HOTLIGHT)
+                     : look != nullptr ? look->colour
+                                       : GetSysColor(COLOR_BTNTEXT));
+    RECT rect = PixelRect(control, scale_.layout_dpi());
     DrawTextA(dc, control.caption, -1, &rect, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
   }
   SelectObject(dc, previous_font);
@@ -43,7 +53,7 @@ std::vector<AccessibleLink> PaintedLabels::Links() const {
   std::vector<AccessibleLink> links;
   for (const ControlSpec& control : spec_.controls) {
     if (control.kind == ControlKind::Link)
-      links.push_back({control.id, control.caption, control.target, PixelRect(control, scale_.dpi())});
+      links.push_back({control.id, control.caption, control.target, PixelRect(control, scale_.layout_dpi())});
   }
   return links;
 }

@@ -1,11 +1,17 @@
-// Fonts, glyphs and icons are made anew for each scale and each change of the system's settings; the
-// new ones are handed over before the old ones go, so that no window ever holds a destroyed one.
+// Fonts, glyphs and icons are made anew for each scale and each change of the system's settings. All
+// of them are made before any control is given one, and the old ones go only once every control
+// holds the new: no window ever holds a destroyed one, even where making them fails half-way.
 #include "forms/scaled_resources.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <cwchar>
 #include <utility>
 
+#include "forms/text_fit.h"
 #include "runtime/system_library.h"
 
 namespace vornacle::forms {
@@ -13,19 +19,18 @@ namespace vornacle::forms {
 namespace {
 
 constexpr int kHundredthsOfAPointPerInch = 7200;
-constexpr int kGlyphPixels = 16;  // a button's glyph at 96 dots per inch
 
 // The platform's message font at the given DPI: what a control shows when nobody sets a font.
-HFONT CreateDefaultFont(UINT dpi) {
+LOGFONTW MessageFont(UINT dpi) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   if (newer::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    return metrics.lfMessageFont;
   }
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   metrics.lfMessageFont.lfHeight =
       MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), static_cast<int>(SystemDpi()));
-  return CreateFontIndirectW(&metrics.lfMessageFont);
+  return metrics.lfMessageFont;
 }
 
 HFONT CreateLabelFont(const LabelLook& look, UINT dpi) {
@@ -34,43 +39,68 @@ HFONT CreateLabelFont(const LabelLook& look, UINT dpi) {
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, look.face);
 }
 
-// The button's glyph above its caption, at the scale's size.
-UniqueImageList SetGlyph(HWND button, int glyph, UINT dpi) {
+// A button's glyph at the scale's size, to be drawn above its caption.
+UniqueImageList MakeGlyph(int glyph, UINT dpi) {
   const int size = ScaleFromBaseDpi(kGlyphPixels, dpi);
   UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
   UniqueIcon icon(static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(glyph), IMAGE_ICON, size, size, 0)));
   ImageList_AddIcon(list.get(), icon.get());
-  BUTTON_IMAGELIST image{list.get(), RECT{0, 2, 0, 0}, BUTTON_IMAGELIST_ALIGN_TOP};
-  SendMessageA(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&image));
   return list;
 }
 
+bool HasGlyph(const ControlSpec& control) { return !IsPainted(control.kind) && control.glyph != 0; }
+
 DWORD Style(HWND form, int index) { return static_cast<DWORD>(GetWindowLongPtrA(form, index)); }
+
+SIZE ClientSize(const FormSpec& spec, UINT layout_dpi) {
+  return SIZE{TwipsToPixels(spec.client_width, layout_dpi), TwipsToPixels(spec.client_height, layout_dpi)};
+}
+
+// The window size round a client area, with the frame of the display's scale.
+SIZE FrameAround(HWND form, SIZE client, UINT dpi) {
+  const RECT outer = OuterRect(client.cx, client.cy, Style(form, GWL_STYLE), Style(form, GWL_EXSTYLE), dpi);
+  return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
 
 }  // namespace
 
-RECT PixelRect(const ControlSpec& control, UINT dpi) {
-  const int left = TwipsToPixels(control.left, dpi);
-  const int top = TwipsToPixels(control.top, dpi);
-  return RECT{left, top, left + TwipsToPixels(control.width, dpi), top + TwipsToPixels(control.height, dpi)};
+RECT PixelRect(const ControlSpec& control, UINT layout_dpi) {
+  const int left = TwipsToPixels(control.left, layout_dpi);
+  const int top = TwipsToPixels(control.top, layout_dpi);
+  return RECT{left, top, left + TwipsToPixels(control.width, layout_dpi),
+              top + TwipsToPixels(control.height, layout_dpi)};
 }
 
 void ScaledResources::Apply(HWND form, const FormSpec& spec, UINT dpi, const RECT* suggested) {
-  dpi_ = dpi;
-  if (spec.label_look != nullptr) label_font_.reset(CreateLabelFont(*spec.label_look, dpi));
-  UniqueFont font(CreateDefaultFont(dpi));
+  const unsigned layout = ++layouts_;
+  const LOGFONTW message_font = MessageFont(dpi);
+  UniqueFont font(CreateFontIndirectW(&message_font));
+  const UINT layout_dpi = LayoutDpi(spec, dpi, font.get());
+  UniqueFont label_font(spec.label_look != nullptr ? CreateLabelFont(*spec.label_look, layout_dpi) : nullptr);
   std::vector<UniqueImageList> glyphs;
+  for (const ControlSpec& control : spec.controls) {
+    if (HasGlyph(control)) glyphs.push_back(MakeGlyph(control.glyph, dpi));
+  }
+  // Nothing from here on fails.
+  auto glyph = glyphs.begin();
   for (const ControlSpec& control : spec.controls) {
     if (IsPainted(control.kind)) continue;
     HWND child = GetDlgItem(form, control.id);
-    const RECT rect = PixelRect(control, dpi);
+    const RECT rect = PixelRect(control, layout_dpi);
     SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    if (control.glyph != 0) glyphs.push_back(SetGlyph(child, control.glyph, dpi));
+    if (HasGlyph(control)) {
+      BUTTON_IMAGELIST image{(glyph++)->get(), RECT{0, 2, 0, 0}, BUTTON_IMAGELIST_ALIGN_TOP};
+      SendMessageA(child, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&image));
+    }
   }
+  dpi_ = dpi;
+  layout_dpi_ = layout_dpi;
+  message_font_ = message_font;
   font_ = std::move(font);
+  label_font_ = std::move(label_font);
   glyphs_ = std::move(glyphs);
   if (spec.icon != 0) ApplyIcons(form, spec, dpi);
   InvalidateRect(form, nullptr, TRUE);
@@ -81,7 +111,7 @@ void ScaledResources::Apply(HWND form, const FormSpec& spec, UINT dpi, const REC
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     return;
   }
-  FitFrame(form, spec, dpi);
+  PlaceFrame(form, ClientSize(spec, layout_dpi), layout);
 }
 
 // The 16-pixel icon is the program's own image; larger sizes have frames drawn at their size.
@@ -101,23 +131,38 @@ void ScaledResources::ApplyIcons(HWND form, const FormSpec& spec, UINT dpi) {
 }
 
 SIZE ScaledResources::WindowSize(HWND form, const FormSpec& spec, UINT dpi) {
-  const RECT outer = OuterRect(TwipsToPixels(spec.client_width, dpi), TwipsToPixels(spec.client_height, dpi),
-                               Style(form, GWL_STYLE), Style(form, GWL_EXSTYLE), dpi);
-  return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+  const LOGFONTW message_font = MessageFont(dpi);
+  const UniqueFont font(CreateFontIndirectW(&message_font));
+  return FrameAround(form, ClientSize(spec, LayoutDpi(spec, dpi, font.get())), dpi);
 }
 
-void ScaledResources::FitFrame(HWND form, const FormSpec& spec, UINT dpi) {
-  SIZE size = WindowSize(form, spec, dpi);
-  SetWindowPos(form, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // The frame the system really draws may differ from the estimate: make the client area exact.
-  const int client_width = TwipsToPixels(spec.client_width, dpi);
-  const int client_height = TwipsToPixels(spec.client_height, dpi);
-  RECT client;
-  GetClientRect(form, &client);
-  if (client.right != client_width || client.bottom != client_height) {
-    size.cx += client_width - client.right;
-    size.cy += client_height - client.bottom;
-    SetWindowPos(form, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+bool ScaledResources::MessageFontChanged() const {
+  const LOGFONTW now = MessageFont(dpi_);
+  return std::memcmp(&now, &message_font_, offsetof(LOGFONTW, lfFaceName)) != 0 ||
+         std::wcsncmp(now.lfFaceName, message_font_.lfFaceName, LF_FACESIZE) != 0;
+}
+
+// Size and place in one step, so that a window that grew never lies across two monitors on the way;
+// a second step where the frame that the system draws differs from the estimate. Where the window
+// came to lie on a monitor of another scale even so, the layout made for that scale has the last word.
+void ScaledResources::PlaceFrame(HWND form, SIZE client, unsigned layout) {
+  SIZE size = FrameAround(form, client, dpi_);
+  for (int step = 0; step < 2; ++step) {
+    RECT window;
+    GetWindowRect(form, &window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const LONG left = std::max(work.left, std::min(window.left, work.right - size.cx));
+    const LONG top = std::max(work.top, std::min(window.top, work.bottom - size.cy));
+    SetWindowPos(form, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT now;
+    if (layouts_ != layout || !GetClientRect(form, &now) ||
+        (now.right == client.cx && now.bottom == client.cy))
+      return;
+    size.cx += client.cx - now.right;
+    size.cy += client.cy - now.bottom;
   }
 }
 
