@@ -182,6 +182,10 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam == SPI_SETHIGHCONTRAST) InvalidateRect(hwnd_, nullptr, TRUE);
       break;
     case WM_SYSCOLORCHANGE:
+      // Common controls learn of new colours only from their top-level window.
+      for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageA(child, WM_SYSCOLORCHANGE, wparam, lparam);
+      }
       InvalidateRect(hwnd_, nullptr, TRUE);
       break;
     case WM_THEMECHANGED:

@@ -117,8 +117,7 @@ void ScaledResources::Apply(HWND form, const FormSpec& spec, UINT dpi, const REC
 // The 16-pixel icon is the program's own image; larger sizes have frames drawn at their size.
 void ScaledResources::ApplyIcons(HWND form, const FormSpec& spec, UINT dpi) {
   const auto load = [&](int metric) {
-    int size = newer::GetSystemMetricsForDpi(metric, dpi);
-    if (size == 0) size = GetSystemMetrics(metric);
+    const int size = SystemMetricForDpi(metric, dpi);
     const int group = size <= kGlyphPixels ? spec.icon : spec.large_icon;
     return UniqueIcon(static_cast<HICON>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(group), IMAGE_ICON, size, size, 0)));

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "runtime/dpi.h"
-#include "runtime/system_library.h"
 
 namespace vornacle::forms {
 
@@ -26,8 +25,7 @@ SIZE Needed(HDC dc, const ControlSpec& control, UINT dpi, int line_height) {
       return SIZE{text.right, text.bottom};
     case ControlKind::Button: {
       DrawTextA(dc, control.caption, -1, &text, DT_CALCRECT | DT_SINGLELINE);
-      int edge = newer::GetSystemMetricsForDpi(SM_CXEDGE, dpi);
-      if (edge == 0) edge = GetSystemMetrics(SM_CXEDGE);
+      const int edge = SystemMetricForDpi(SM_CXEDGE, dpi);
       const int glyph = control.glyph != 0 ? ScaleFromBaseDpi(kGlyphPixels, dpi) : 0;
       return SIZE{text.right + 2 * edge, text.bottom + glyph};
     }
@@ -35,9 +33,10 @@ SIZE Needed(HDC dc, const ControlSpec& control, UINT dpi, int line_height) {
   return SIZE{0, 0};
 }
 
-// The fewest dots per inch, from `dpi` up, at which `twips` come to at least `pixels`.
+// The fewest dots per inch, from `dpi` up, at which `twips` come to at least `pixels`; a control of
+// no size holds nothing at any scale.
 UINT Holding(int twips, int pixels, UINT dpi) {
-  while (TwipsToPixels(twips, dpi) < pixels) ++dpi;
+  while (twips > 0 && TwipsToPixels(twips, dpi) < pixels) ++dpi;
   return dpi;
 }
 

@@ -57,8 +57,9 @@ struct Children {
   LONG Last() const { return own + static_cast<LONG>(links.size()); }
   // The link that a child id names: the ids after the system's own children.
   const AccessibleLink* Link(const VARIANT& child) const {
-    const LONG index = child.vt == VT_I4 ? child.lVal - own - 1 : -1;
-    return index >= 0 && index < static_cast<LONG>(links.size()) ? &links[std::size_t(index)] : nullptr;
+    // Compared before any arithmetic: the id comes from another process, and may be any number.
+    if (child.vt != VT_I4 || child.lVal <= own || child.lVal > Last()) return nullptr;
+    return &links[static_cast<std::size_t>(child.lVal - own - 1)];
   }
 };
 

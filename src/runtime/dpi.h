@@ -14,6 +14,8 @@ int TwipsToPixels(int twips, UINT dpi);
 int ScaleFromBaseDpi(int pixels, UINT dpi);
 
 UINT SystemDpi();
+// A system metric at a scale, or at the system's scale where the system cannot say.
+int SystemMetricForDpi(int index, UINT dpi);
 UINT WindowDpi(HWND hwnd);
 // The window rectangle around a client area of this size, with the frame of the given scale.
 RECT OuterRect(int client_width, int client_height, DWORD style, DWORD ex_style, UINT dpi);

@@ -17,6 +17,11 @@ UINT SystemDpi() {
   return static_cast<UINT>(dpi);
 }
 
+int SystemMetricForDpi(int index, UINT dpi) {
+  const int metric = newer::GetSystemMetricsForDpi(index, dpi);
+  return metric != 0 ? metric : GetSystemMetrics(index);
+}
+
 UINT WindowDpi(HWND hwnd) {
   const UINT dpi = newer::GetDpiForWindow(hwnd);
   return dpi != 0 ? dpi : SystemDpi();

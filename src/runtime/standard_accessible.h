@@ -178,8 +178,12 @@ LRESULT AnswerWithObject(HWND hwnd, WPARAM wparam, Args&&... args) noexcept {
       standard->Release();
       return 0;
     }
-    const LRESULT result =
-        oleacc::LresultFromObject(IID_IAccessible, wparam, static_cast<IAccessible*>(answer));
+    LRESULT result = 0;
+    try {
+      result = oleacc::LresultFromObject(IID_IAccessible, wparam, static_cast<IAccessible*>(answer));
+    } catch (...) {
+      // Not bound: the object goes with the release below.
+    }
     answer->Release();
     return result > 0 ? result : 0;  // an error code is no answer to hand on
   } catch (...) {

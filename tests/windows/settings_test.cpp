@@ -201,7 +201,7 @@ TEST_F(Program, ABoxBelongsToTheWindowThatShowsItWhateverWindowIsInFront) {
   // About's box: its home-page link's request fails.
   auto as_user = Module2::RunsElevated.Replace([] { return false; });
   auto shell = shell32::ShellExecuteA.Replace([](auto...) -> void* { throw RuntimeFailure{53, "x"}; });
-  Click(main.Control(Form1::kCommand4));
+  Click(main.Control(Form1::kCommand4)), held = nullptr;
   HWND other = CreateWindowExA(0, "STATIC", "in front", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                                nullptr, nullptr);
   std::string seen;
@@ -254,6 +254,10 @@ TEST_F(Program, InHighContrastAboutTakesTheUsersColoursAtOnce) {
       for (int i = 0; i < 16 * 130; ++i) ++text[GetPixel(dc, 144 + i % 130, y + i / 130)];
     const COLORREF picture = GetPixel(dc, 10, 10), strip = GetPixel(dc, r.right - r.left, 150);
     ReleaseDC(about.hwnd(), dc);
+    POINT corners[] = {
+        {144, 192}, {274, 232}, {r.right - r.left, 150}};  // read from the screen: nothing over it
+    MapWindowPoints(about.hwnd(), nullptr, corners, 3);
+    for (POINT p : corners) ASSERT_EQ(WindowFromPoint(p), about.hwnd());
     EXPECT_TRUE(picture != window && picture != GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(strip, high_contrast ? window : GetSysColor(COLOR_BTNFACE)) << high_contrast;
     EXPECT_TRUE(high_contrast ? text.size() == 2 && text[link] > 0 && text[window] > 0
