@@ -2,8 +2,6 @@
 // programs.
 #include <windows.h>
 
-#include <exdisp.h>
-
 #include <filesystem>
 
 #include "about/Module2.h"
@@ -43,20 +41,14 @@ TEST_F(Program, TheLinkLabelsOpenTheirAddressesAndReportFailuresTheirOwnWay) {
 }
 
 // The platform's parts of an elevated program's link: the request runs in the desktop's shell, wine's
-// explorer, which answers every step of the way; the recorder logs who started it.
+// explorer, which answers every step of the way (scripts/windows-session makes sure of that); the
+// recorder logs who started it.
 TEST_F(Program, TheDesktopsShellMakesTheRequestOfAnElevatedProgram) {
   EXPECT_TRUE(Module2::RunsElevated());  // under wine every program is; on Windows only "as administrator"
   // The program's thread holds an apartment for the whole run; the test takes one of its own.
   const std::unique_ptr<void, void (*)(void*)> apartment(SUCCEEDED(OleInitialize(nullptr)) ? this : nullptr,
                                                          [](void*) { OleUninitialize(); });
   ASSERT_TRUE(apartment);
-  // Wine's explorer serves the shell's window list only where it started after wine's service manager,
-  // which now and then it does not; then no desktop shell answers for the whole session.
-  IUnknown* shell_windows = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown,
-                              reinterpret_cast<void**>(&shell_windows))))
-    GTEST_SKIP() << "no desktop shell answers in this wine session";
-  shell_windows->Release();
   std::filesystem::remove(RECORD_RUN ".log");
   ASSERT_TRUE(Module2::OpenFromDesktop(RECORD_RUN, "C:\\", SW_SHOWNORMAL));
   ASSERT_TRUE(PumpUntil([] { return ReadBytes(RECORD_RUN ".log").ends_with('\n'); }));
