@@ -18,6 +18,9 @@ namespace shell32 {
 inline Declared<void*(void*, const char*, const char*, const char*, const char*, int)> ShellExecuteA{
     "shell32.dll", "ShellExecuteA"};
 }
+namespace user32 {
+inline Declared<int(unsigned long)> AllowSetForegroundWindow{"user32.dll", "AllowSetForegroundWindow"};
+}
 
 namespace Module2 {
 
@@ -32,8 +35,9 @@ using PlatformPart = Replaceable<Signature>;
 // the type cannot be read; limited where it runs unelevated with a split token.
 inline constexpr int kElevationDefault = 1, kElevationFull = 2, kElevationLimited = 3;
 extern PlatformPart<int()> ElevationType;
-// Hands the request to the desktop's shell, which runs as the user; raises the failure of the step
-// where no desktop shell answered, and nothing was requested then.
+// Hands the request to the desktop's shell, which runs as the user, and lets the shell's process bring
+// what it starts to the front; raises the failure of the step where no desktop shell answered, and
+// nothing was requested then.
 extern PlatformPart<void(const char* file, const char* directory, int show)> OpenFromDesktop;
 
 // Each hands one request to the shell and ignores its answer; a failure while making the request is

@@ -99,8 +99,9 @@ class Variant {
   VARIANT value_{};  // VT_EMPTY
 };
 
-// The shell of the desktop's own folder view, which runs in the desktop's process.
-Com<IShellDispatch2> DesktopShell() {
+// The shell of the desktop's own folder view, which runs in the desktop's process, and that
+// desktop's window.
+Com<IShellDispatch2> DesktopShell(HWND& desktop_window) {
   const auto windows = Ask<IShellWindows>([](IShellWindows** out) {
     return CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_IShellWindows,
                             reinterpret_cast<void**>(out));
@@ -111,6 +112,7 @@ Com<IShellDispatch2> DesktopShell() {
     return windows.get()->FindWindowSW(&desktop_folder.get(), &no_root.get(), SWC_DESKTOP, &window,
                                        SWFO_NEEDDISPATCH, out);
   });
+  desktop_window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(window));
   const auto services = Query<IServiceProvider>(desktop.get(), IID_IServiceProvider);
   const auto browser = Ask<IShellBrowser>([&](IShellBrowser** out) {
     return services.get()->QueryService(SID_STopLevelBrowser, IID_IShellBrowser,
@@ -127,10 +129,16 @@ Com<IShellDispatch2> DesktopShell() {
   return Query<IShellDispatch2>(application.get(), IID_IShellDispatch2);
 }
 
-// No arguments and no verb: the class's default verb, as the program's own request asks for.
+// No arguments and no verb: the class's default verb, as the program's own request asks for. The
+// desktop's process may bring what it starts to the front only by the program's leave, given just
+// before the request; without it the link still opens, perhaps behind, so its answer is not needed.
 void OpenFromDesktopShell(const char* file, const char* directory, int show) {
-  const auto shell = DesktopShell();
+  HWND desktop = nullptr;
+  const auto shell = DesktopShell(desktop);
   Variant target(file), arguments(""), folder(directory), verb(""), shown(show);
+  DWORD process = 0;
+  GetWindowThreadProcessId(desktop, &process);
+  user32::AllowSetForegroundWindow(process);
   const HRESULT result =
       shell.get()->ShellExecute(target.get().bstrVal, arguments.get(), folder.get(), verb.get(), shown.get());
   if (FAILED(result)) throw SystemFailure(static_cast<DWORD>(result));
