@@ -14,8 +14,10 @@ constexpr int kShowNormal = 1;
 
 void OpenLink(const char* file, const std::string& failure_prompt) {
   try {
-    if (RunsElevated() && OpenFromDesktop(file, kRequestDirectory, kShowNormal)) return;
-    shell32::ShellExecuteA(nullptr, nullptr, file, nullptr, kRequestDirectory, kShowNormal);
+    if (ElevationType() == kElevationFull)
+      OpenFromDesktop(file, kRequestDirectory, kShowNormal);
+    else
+      shell32::ShellExecuteA(nullptr, nullptr, file, nullptr, kRequestDirectory, kShowNormal);
   } catch (...) {
     const RuntimeFailure failure = CurrentFailure();
     MsgBox(failure_prompt, kMsgOkOnly, FailureTitle(failure.number, failure.description));

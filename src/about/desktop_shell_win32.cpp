@@ -1,6 +1,7 @@
-// An elevated program's links open as the user: the request goes to the desktop's shell, which runs
-// unelevated, by the documented way from the shell's window list to the desktop folder view's
-// ShellExecute. The libraries are bound at the first link, never at start.
+// The links of a program run elevated with a split token open as the user: the request goes to the
+// desktop's shell, which runs unelevated, by the documented way from the shell's window list to the
+// desktop folder view's ShellExecute; where no step answers, the step's failure is raised and nothing
+// is started. The libraries are bound at the first link, never at start.
 #include <initguid.h>  // defines the shell's GUIDs here: with static linking they are no import
 
 #include <windows.h>
@@ -12,11 +13,11 @@
 #include <shlobj.h>
 
 #include <new>
-#include <utility>
 
 #include "about/Module2.h"
 #include "runtime/automation.h"
 #include "runtime/handles.h"
+#include "runtime/system_failure.h"
 #include "runtime/text.h"
 
 namespace vornacle {
@@ -34,14 +35,15 @@ static_assert(kSameShape<decltype(GetTokenInformation), decltype(&::GetTokenInfo
 static_assert(kSameShape<decltype(CoCreateInstance), decltype(&::CoCreateInstance)>);
 static_assert(kSameShape<decltype(VariantClear), decltype(&::VariantClear)>);
 
-bool TokenIsElevated() {
+int TokenElevationTypeOf() {
+  TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
   HANDLE token = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return type;
   const Unique<HANDLE, CloseHandle> owned(token);
-  TOKEN_ELEVATION elevation{};
   DWORD size = 0;
-  return GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
-         elevation.TokenIsElevated != 0;
+  return GetTokenInformation(token, TokenElevationType, &type, sizeof type, &size)
+             ? type
+             : TokenElevationTypeDefault;
 }
 
 template <typename Interface>
@@ -51,13 +53,16 @@ void ReleaseObject(Interface* object) {
 template <typename Interface>
 using Com = Unique<Interface*, ReleaseObject<Interface>>;
 
-// The interface that one step gives out, or none where the step failed.
+// The interface that one step gives out; where it gives none, the step's failure: its own, or "not
+// found" where it answered without one (FindWindowSW's S_FALSE: no desktop window is listed).
 template <typename Interface, typename Step>
 Com<Interface> Ask(Step step) {
   Interface* object = nullptr;
   const HRESULT result = step(&object);
   Com<Interface> owned(object);
-  return result == S_OK ? std::move(owned) : Com<Interface>();
+  if (result != S_OK || object == nullptr)
+    throw SystemFailure(static_cast<DWORD>(FAILED(result) ? result : HRESULT_FROM_WIN32(ERROR_NOT_FOUND)));
+  return owned;
 }
 
 template <typename Interface>
@@ -93,54 +98,54 @@ class Variant {
   VARIANT value_{};  // VT_EMPTY
 };
 
-// The shell of the desktop's own folder view, which runs in the desktop's process.
-Com<IShellDispatch2> DesktopShell() {
+// The shell of the desktop's own folder view, which runs in the desktop's process, and that
+// desktop's window.
+Com<IShellDispatch2> DesktopShell(HWND& desktop_window) {
   const auto windows = Ask<IShellWindows>([](IShellWindows** out) {
     return CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_IShellWindows,
                             reinterpret_cast<void**>(out));
   });
-  if (!windows) return {};
   Variant desktop_folder(CSIDL_DESKTOP), no_root;
   LONG window = 0;
   const auto desktop = Ask<IDispatch>([&](IDispatch** out) {
     return windows.get()->FindWindowSW(&desktop_folder.get(), &no_root.get(), SWC_DESKTOP, &window,
                                        SWFO_NEEDDISPATCH, out);
   });
-  if (!desktop) return {};
+  desktop_window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(window));
   const auto services = Query<IServiceProvider>(desktop.get(), IID_IServiceProvider);
-  if (!services) return {};
   const auto browser = Ask<IShellBrowser>([&](IShellBrowser** out) {
     return services.get()->QueryService(SID_STopLevelBrowser, IID_IShellBrowser,
                                         reinterpret_cast<void**>(out));
   });
-  if (!browser) return {};
   const auto view =
       Ask<IShellView>([&](IShellView** out) { return browser.get()->QueryActiveShellView(out); });
-  if (!view) return {};
   const auto background = Ask<IDispatch>([&](IDispatch** out) {
     return view.get()->GetItemObject(SVGIO_BACKGROUND, IID_IDispatch, reinterpret_cast<void**>(out));
   });
-  if (!background) return {};
   const auto folder_view = Query<IShellFolderViewDual>(background.get(), IID_IShellFolderViewDual);
-  if (!folder_view) return {};
   const auto application =
       Ask<IDispatch>([&](IDispatch** out) { return folder_view.get()->get_Application(out); });
-  if (!application) return {};
   return Query<IShellDispatch2>(application.get(), IID_IShellDispatch2);
 }
 
-// No arguments and no verb: the class's default verb, as the program's own request asks for.
-bool OpenFromDesktopShell(const char* file, const char* directory, int show) {
-  const auto shell = DesktopShell();
-  if (!shell) return false;
+// No arguments and no verb: the class's default verb, as the program's own request asks for. The
+// desktop's process may bring what it starts to the front only by the program's leave, given just
+// before the request; without it the link still opens, perhaps behind, so its answer is not needed.
+void OpenFromDesktopShell(const char* file, const char* directory, int show) {
+  HWND desktop = nullptr;
+  const auto shell = DesktopShell(desktop);
   Variant target(file), arguments(""), folder(directory), verb(""), shown(show);
-  return SUCCEEDED(shell.get()->ShellExecute(target.get().bstrVal, arguments.get(), folder.get(), verb.get(),
-                                             shown.get()));
+  DWORD process = 0;
+  GetWindowThreadProcessId(desktop, &process);
+  user32::AllowSetForegroundWindow(process);
+  const HRESULT result =
+      shell.get()->ShellExecute(target.get().bstrVal, arguments.get(), folder.get(), verb.get(), shown.get());
+  if (FAILED(result)) throw SystemFailure(static_cast<DWORD>(result));
 }
 
 }  // namespace
 
-Module2::PlatformPart<bool()> Module2::RunsElevated{TokenIsElevated};
-Module2::PlatformPart<bool(const char*, const char*, int)> Module2::OpenFromDesktop{OpenFromDesktopShell};
+Module2::PlatformPart<int()> Module2::ElevationType{TokenElevationTypeOf};
+Module2::PlatformPart<void(const char*, const char*, int)> Module2::OpenFromDesktop{OpenFromDesktopShell};
 
 }  // namespace vornacle

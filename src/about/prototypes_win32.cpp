@@ -13,7 +13,11 @@ static_assert(kSameShape<decltype(advapi32::RegOpenKeyExA), decltype(&::RegOpenK
 static_assert(kSameShape<decltype(advapi32::RegQueryValueExA), decltype(&::RegQueryValueExA)>);
 static_assert(kSameShape<decltype(advapi32::RegCloseKey), decltype(&::RegCloseKey)>);
 static_assert(kSameShape<decltype(shell32::ShellExecuteA), decltype(&::ShellExecuteA)>);
+static_assert(kSameShape<decltype(user32::AllowSetForegroundWindow), decltype(&::AllowSetForegroundWindow)>);
 static_assert(kKeyRead == KEY_READ && kKeyWow64_64Key == KEY_WOW64_64KEY && kRegSz == REG_SZ &&
               kRegDword == REG_DWORD);
+static_assert(Module2::kElevationDefault == TokenElevationTypeDefault &&
+              Module2::kElevationFull == TokenElevationTypeFull &&
+              Module2::kElevationLimited == TokenElevationTypeLimited);
 
 }  // namespace vornacle

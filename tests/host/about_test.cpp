@@ -59,40 +59,47 @@ const char kWeb[] =
 const char kMail[] =
     "|0|Error! You may not have a default mail program.  Send mail manually to support@vornacle.test) ";
 const std::string kHome = "shell(0,null,http://www.vornacle.test,null,C:\\,1) ",
-                  kMailTo = "shell(0,null,mailto:support@vornacle.test?subject=Vornacle,null,C:\\,1) ";
+                  kMailTo = "shell(0,null,mailto:support@vornacle.test?subject=Vornacle,null,C:\\,1) ",
+                  kHomeDesktop = "desktop(http://www.vornacle.test,C:\\,1) ",
+                  kMailDesktop = "desktop(mailto:support@vornacle.test?subject=Vornacle,C:\\,1) ",
+                  kNotRegistered = "box(Error # -2147221164: Class not registered";
 
-// An elevated program hands the request to the desktop's shell, and makes it itself only where no
-// desktop shell answers.
-TEST(Links, EachHandsItsAddressToTheShellIgnoringTheAnswerOrReportsWhyWithTheFailureInTheTitle) {
+// Elevated with a split token, a link goes to the desktop's shell and nowhere else; otherwise the
+// program makes the request itself, ignoring the answer.
+TEST(Links, EachHandsItsAddressToTheShellAsTheTokenAsksOrReportsWhyWithTheFailureInTheTitle) {
+  using namespace Module2;
   struct Row {
     void (*open)();
-    char shell;  // 'a'nswers "file not found", or throws 'f'ailure -2147024882, 'm'emory, 'o'ther
+    int elevation;
+    char shell;  // the shell asked 'a'nswers "file not found", or throws 'f'ailure, 'm'emory, 'o'ther
     std::string transcript;
-    char desktop = '-';  // elevated, and the desktop's shell 'a'nswers or 'n'ot; '-' not elevated
   } rows[] = {
-      {Module2::OpenHomePage, 'a', kHome},
-      {Module2::OpenMailMessage, 'a', kMailTo},
-      {Module2::OpenMailMessage, 'f', kMailTo + "box(Error # -2147024882: No storage." + kMail},
-      {Module2::OpenHomePage, 'm', kHome + "box(Error # 7: Out of memory" + kWeb},
-      {Module2::OpenHomePage, 'o', kHome + "box(Error # 51: Internal error: x" + kWeb},
-      {Module2::OpenHomePage, 'a', "desktop(http://www.vornacle.test,C:\\,1) ", 'a'},
-      {Module2::OpenHomePage, 'a', "desktop(http://www.vornacle.test,C:\\,1) " + kHome, 'n'},
+      {OpenHomePage, kElevationLimited, 'a', kHome},
+      {OpenMailMessage, kElevationDefault, 'a', kMailTo},  // UAC off, the built-in Administrator
+      {OpenMailMessage, kElevationLimited, 'f', kMailTo + kNotRegistered + kMail},
+      {OpenHomePage, kElevationDefault, 'm', kHome + "box(Error # 7: Out of memory" + kWeb},
+      {OpenHomePage, kElevationLimited, 'o', kHome + "box(Error # 51: Internal error: x" + kWeb},
+      {OpenHomePage, kElevationFull, 'a', kHomeDesktop},
+      {OpenMailMessage, kElevationFull, 'a', kMailDesktop},
+      {OpenHomePage, kElevationFull, 'f', kHomeDesktop + kNotRegistered + kWeb},
+      {OpenMailMessage, kElevationFull, 'f', kMailDesktop + kNotRegistered + kMail},
   };
   for (const Row& row : rows) {
     Transcript log;
-    auto elevated = Module2::RunsElevated.Replace([&] { return row.desktop != '-'; });
-    auto desktop = Module2::OpenFromDesktop.Replace([&](const char* file, const char* directory, int show) {
-      log.Add("desktop(" + std::string(file) + "," + directory + "," + std::to_string(show) + ")");
-      return row.desktop == 'a';
+    const auto answer = [&](const std::string& call) -> void* {
+      log.Add(call);
+      if (row.shell == 'f') throw RuntimeFailure{-2147221164, "Class not registered"};
+      if (row.shell == 'm') throw std::bad_alloc();
+      return row.shell == 'o' ? throw std::runtime_error("x") : reinterpret_cast<void*>(2);
+    };
+    auto elevation = ElevationType.Replace([&] { return row.elevation; });
+    auto desktop = OpenFromDesktop.Replace([&](const char* file, const char* directory, int show) {
+      answer("desktop(" + std::string(file) + "," + directory + "," + std::to_string(show) + ")");
     });
     auto shell = shell32::ShellExecuteA.Replace(
         [&](void* owner, auto* verb, auto* file, auto* parameters, auto* directory, int show) -> void* {
-          log.text += "shell(" + std::to_string(std::size_t(owner)) + "," + (verb ?: "null") + "," + file +
-                      "," + (parameters ?: "null") + "," + directory + "," + std::to_string(show) + ") ";
-          if (row.shell == 'f') throw RuntimeFailure{-2147024882, "No storage."};
-          if (row.shell == 'm') throw std::bad_alloc();
-          if (row.shell == 'o') throw std::runtime_error("x");
-          return reinterpret_cast<void*>(2);
+          return answer("shell(" + std::to_string(std::size_t(owner)) + "," + (verb ?: "null") + "," + file +
+                        "," + (parameters ?: "null") + "," + directory + "," + std::to_string(show) + ")");
         });
     row.open();
     EXPECT_EQ(log.text, row.transcript);

@@ -1,5 +1,5 @@
 // Stands in for the system-information tool, and for the browser and the mail program: records its
-// command line and the name of the program that started it in "<its own path>.log".
+// command line and the name and id of the process that started it in "<its own path>.log".
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -18,8 +18,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                                                           CloseHandle);
   for (BOOL more = Process32First(all.get(), &entry); more; more = Process32Next(all.get(), &entry))
     processes[entry.th32ProcessID] = entry;
+  const DWORD parent = processes[GetCurrentProcessId()].th32ParentProcessID;
   std::ofstream(std::string(path) + ".log", std::ios::app | std::ios::binary)
-      << GetCommandLineA() << " by "
-      << processes[processes[GetCurrentProcessId()].th32ParentProcessID].szExeFile << "\n";
+      << GetCommandLineA() << " by " << processes[parent].szExeFile << " " << parent << "\n";
   return 0;
 }

@@ -198,9 +198,8 @@ void CALLBACK SecondBox(HWND, UINT, UINT_PTR timer, DWORD) {
 // while another holds that window belongs to the one that holds it. Under wine, unlike Windows, an
 // owned window's last active popup is its box too, so only a box given the held window itself fails.
 TEST_F(Program, ABoxBelongsToTheWindowThatShowsItWhateverWindowIsInFront) {
-  // About's box: its home-page link's request fails.
-  auto as_user = Module2::RunsElevated.Replace([] { return false; });
-  auto shell = shell32::ShellExecuteA.Replace([](auto...) -> void* { throw RuntimeFailure{53, "x"}; });
+  // About's box: its home-page link's request fails (under wine, in the desktop's shell).
+  auto shell = Module2::OpenFromDesktop.Replace([](auto...) { throw RuntimeFailure{53, "x"}; });
   Click(main.Control(Form1::kCommand4)), held = nullptr;
   HWND other = CreateWindowExA(0, "STATIC", "in front", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                                nullptr, nullptr);
