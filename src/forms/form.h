@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "forms/form_spec.h"
+#include "forms/form_table.h"
 #include "forms/painted_labels.h"
 #include "forms/scaled_resources.h"
 #include "runtime/accessible.h"

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "forms/form_spec.h"
+#include "forms/form_table.h"
 
 namespace vornacle::forms {
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "forms/form_spec.h"
+#include "forms/form_table.h"
 #include "forms/scaled_resources.h"
 #include "runtime/accessible.h"
 

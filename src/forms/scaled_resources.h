@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "forms/form_spec.h"
+#include "forms/form_table.h"
 #include "runtime/dpi.h"
 #include "runtime/handles.h"
 
