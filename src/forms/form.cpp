@@ -59,11 +59,12 @@ void Form::Load(const FormSpec& spec) {
   spec_ = spec;
   CreateFormWindow(spec, &Form::WindowProc, this);
   if (hwnd_ == nullptr) throw RuntimeFailure{kErrOutOfMemory, "Out of memory"};
-  if (!CreateControls(hwnd_, spec)) {
+  const UINT dpi = WindowDpi(hwnd_);
+  if (!CreateControls(hwnd_, spec, dpi)) {
     DestroyWindow(hwnd_);
     throw RuntimeFailure{kErrOutOfMemory, "Out of memory"};
   }
-  ApplyScale(WindowDpi(hwnd_));
+  ApplyScale(dpi);
   if (spec.position == StartPosition::CentreScreen) CentreOnPrimaryMonitor(hwnd_);
 }
 

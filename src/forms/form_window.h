@@ -11,8 +11,9 @@ namespace vornacle::forms {
 // The form's window, not yet laid out, with `creator` handed to WM_NCCREATE; null where it could not
 // be made.
 HWND CreateFormWindow(const FormSpec& spec, WNDPROC window_proc, void* creator);
-// The child window of each control that is not painted by the form; false where one could not be made.
-bool CreateControls(HWND form, const FormSpec& spec);
+// The child window of each control that is not painted by the form, where the table puts it at a
+// scale, so that the first layout at that scale moves none; false where one could not be made.
+bool CreateControls(HWND form, const FormSpec& spec, UINT dpi);
 void CentreOnPrimaryMonitor(HWND form);
 
 }  // namespace vornacle::forms

@@ -57,6 +57,16 @@ SIZE ClientSize(const FormSpec& spec, UINT layout_dpi) {
   return SIZE{TwipsToPixels(spec.client_width, layout_dpi), TwipsToPixels(spec.client_height, layout_dpi)};
 }
 
+// Whether a window stands at a place already, in its parent's client coordinates or on the screen:
+// each move the start makes costs the system a round trip, and one that changes nothing is left out.
+bool StandsAt(HWND window, const RECT& place) {
+  RECT now;
+  GetWindowRect(window, &now);
+  if (HWND parent = GetAncestor(window, GA_PARENT); parent != GetDesktopWindow())
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&now), 2);
+  return EqualRect(&now, &place);
+}
+
 // The window size round a client area, with the frame of the display's scale.
 SIZE FrameAround(HWND form, SIZE client, UINT dpi) {
   const RECT outer = OuterRect(client.cx, client.cy, Style(form, GWL_STYLE), Style(form, GWL_EXSTYLE), dpi);
@@ -88,8 +98,10 @@ void ScaledResources::Apply(HWND form, const FormSpec& spec, UINT dpi, const REC
     if (IsPainted(control.kind)) continue;
     HWND child = GetDlgItem(form, control.id);
     const RECT rect = PixelRect(control, layout_dpi);
-    SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!StandsAt(child, rect)) {
+      SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     if (HasGlyph(control)) {
       BUTTON_IMAGELIST image{(glyph++)->get(), RECT{0, 2, 0, 0}, BUTTON_IMAGELIST_ALIGN_TOP};
@@ -155,7 +167,8 @@ void ScaledResources::PlaceFrame(HWND form, SIZE client, unsigned layout) {
     const RECT& work = monitor.rcWork;
     const LONG left = std::max(work.left, std::min(window.left, work.right - size.cx));
     const LONG top = std::max(work.top, std::min(window.top, work.bottom - size.cy));
-    SetWindowPos(form, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!StandsAt(form, RECT{left, top, left + size.cx, top + size.cy}))
+      SetWindowPos(form, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT now;
     if (layouts_ != layout || !GetClientRect(form, &now) ||
         (now.right == client.cx && now.bottom == client.cy))
