@@ -78,7 +78,7 @@ void Form::RunClick(int id) noexcept {
   // from: input, a posted message, a screen reader, a nested message loop while a request is made.
   if (HandlingForm() != nullptr || !IsWindowEnabled(hwnd_)) return;
   // Whatever box the handler shows belongs to this window.
-  Form* const outer = SetHandlingForm(this);
+  SetHandlingForm(this);
   try {
     Click(id);
   } catch (...) {
@@ -88,7 +88,7 @@ void Form::RunClick(int id) noexcept {
       // Nothing is left that could tell the user; the program goes on.
     }
   }
-  SetHandlingForm(outer);
+  SetHandlingForm(nullptr);
 }
 
 void ReportUnhandledFailure(const RuntimeFailure& failure) {

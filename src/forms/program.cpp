@@ -67,7 +67,7 @@ const std::vector<Form*>& LoadedForms() { return program.loaded; }
 
 Form* HandlingForm() { return program.handling; }
 
-Form* SetHandlingForm(Form* form) { return std::exchange(program.handling, form); }
+void SetHandlingForm(Form* form) { program.handling = form; }
 
 int RunMessageLoop() {
   MSG msg{};

@@ -19,9 +19,9 @@ void FormDestroyed(Form* form);
 void FormForgotten(Form* form);
 const std::vector<Form*>& LoadedForms();
 
-// The form whose Click handler runs now, or null; setting one gives back the one before.
+// The form whose Click handler runs now, or null: handlers never nest.
 Form* HandlingForm();
-Form* SetHandlingForm(Form* form);
+void SetHandlingForm(Form* form);
 
 // Waits for and handles events until the program ends; returns the exit code that the quit carries.
 int RunMessageLoop();
